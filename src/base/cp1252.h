@@ -1,0 +1,20 @@
+// Conversion between Windows-1252, the encoding of every text in the data, the
+// stores and the exports, and UTF-8, the encoding of the terminal and of files meant
+// for people. Used only at the edges of the program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vendarion {
+
+// Every Windows-1252 byte has a UTF-8 form (the five unassigned bytes keep their C1
+// code points, so the conversion round-trips).
+std::string Cp1252ToUtf8(std::string_view text);
+
+// Characters without a Windows-1252 byte become '?', and so does every byte of
+// malformed UTF-8. Returns false when anything was replaced.
+bool Utf8ToCp1252(std::string_view text, std::string* out);
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace vendarion

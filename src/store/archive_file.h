@@ -1,0 +1,63 @@
+// One archive file mapped read-only into memory, handing out views of its named
+// members. Views stay valid until Close (or destruction). Open and Close run on one
+// thread; once open, any number of threads may look members up and read them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/byte_view.h"
+
+namespace vendarion {
+
+struct ArchiveVersion {
+    std::int16_t major = 0;
+    std::int16_t minor = 0;
+};
+
+class ArchiveFile {
+public:
+    ArchiveFile() = default;
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile&) = delete;
+    ArchiveFile& operator=(const ArchiveFile&) = delete;
+
+    // Maps the whole file and checks its directory: the directory and every member
+    // must lie inside the file, and a VERSION member must hold its four bytes. A
+    // missing or empty file fails without touching this object; any other failure
+    // leaves it closed with LastError set (an errno value, or EINVAL for a damaged
+    // directory).
+    [[nodiscard]] bool Open(const std::string& path);
+    // Unmaps; harmless when already closed.
+    void Close();
+    bool IsOpen() const { return base_ != nullptr; }
+
+    // The first directory entry whose name equals name, ignoring ASCII letter case.
+    [[nodiscard]] bool Find(std::string_view name, ByteView* member) const;
+    // Find without the success flag: a view with null data when the member is missing.
+    ByteView Member(std::string_view name) const;
+    // The stored version when open (1.1 when there is no VERSION member); 0.0 when not.
+    ArchiveVersion Version() const;
+    int LastError() const { return last_error_; }
+
+    // The directory, for listings: entry i's name and member (0 <= i < EntryCount()).
+    int EntryCount() const { return entry_count_; }
+    std::string_view EntryName(int i) const;
+    ByteView EntryMember(int i) const;
+    std::uint32_t EntryOffset(int i) const;
+    std::uint32_t DirectoryOffset() const { return directory_offset_; }
+    std::uint64_t FileSize() const { return size_; }
+
+private:
+    [[nodiscard]] bool CheckDirectory();
+
+    const std::uint8_t* base_ = nullptr;
+    std::uint64_t size_ = 0;
+    std::uint32_t directory_offset_ = 0;
+    int entry_count_ = 0;
+    int last_error_ = 0;
+    ArchiveVersion version_;
+};
+
+}  // namespace vendarion

@@ -1,0 +1,22 @@
+// The subcommands of vendarion-query. Each takes the arguments after its name
+// (UTF-8, as the terminal gives them), prints to standard output, reports errors on
+// standard error and returns the process exit code.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace vendarion::query_tool {
+
+using Arguments = std::vector<std::string_view>;
+
+int RunFold(const Arguments& args);
+int RunPhonetic(const Arguments& args);
+int RunArchive(const Arguments& args);
+
+// Prints "vendarion-query: message" to standard error and returns the usage exit code.
+int UsageError(std::string_view message);
+// Prints "vendarion-query: message" to standard error and returns the failure exit code.
+int Failure(std::string_view message);
+
+}  // namespace vendarion::query_tool
