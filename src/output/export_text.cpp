@@ -148,16 +148,13 @@ void AppendRow(const SubscriberEntry& e, const ExportFormat& format, const RowPi
 
 SubscriberEntry HeaderRecord(std::uint32_t header) {
     // Titles per field: name, first name, heading, street, town, postal code, phone.
+    // "\337" is the sharp s (0xDF).
     struct Titles {
         std::string_view texts[7];
     };
-    constexpr Titles kGerman = {{"Nachname", "Vorname", "Beruf",
-                                 "Stra\xDF"
-                                 "e",
-                                 "Ort", "Postleitzahl", "Telefon"}};
-    constexpr Titles kGermanPrivate = {{"Nachname", "Vorname", "Beruf",
-                                        "Stra\xDF"
-                                        "e privat",
+    constexpr Titles kGerman = {
+        {"Nachname", "Vorname", "Beruf", "Stra\337e", "Ort", "Postleitzahl", "Telefon"}};
+    constexpr Titles kGermanPrivate = {{"Nachname", "Vorname", "Beruf", "Stra\337e privat",
                                         "Ort privat", "Postleitzahl privat", "Telefon privat"}};
     constexpr Titles kEnglish = {{"Last Name", "First Name", "Profession", "Home Street",
                                   "Home City", "Home Postal Code", "Home Phone"}};
@@ -186,8 +183,14 @@ int BuildExportText(std::span<const SubscriberEntry> entries, int format_index, 
     }
     for (const SubscriberEntry& entry : entries) AppendRow(entry, format, pieces, &text);
     if ((format.flags & kOem) != 0) text = Cp1252ToCp850(text);
-    if ((format.flags & kHtml) != 0) text = EscapeLetters(text += kHtmlEnd, true);
-    if ((format.flags & kRtf) != 0) text = EscapeLetters(text += kRtfEnd, false);
+    if ((format.flags & kHtml) != 0) {
+        text += kHtmlEnd;
+        text = EscapeLetters(text, true);
+    }
+    if ((format.flags & kRtf) != 0) {
+        text += kRtfEnd;
+        text = EscapeLetters(text, false);
+    }
     *out = std::move(text);
     return 0;
 }
