@@ -13,6 +13,8 @@ using Arguments = std::vector<std::string_view>;
 int RunFold(const Arguments& args);
 int RunPhonetic(const Arguments& args);
 int RunArchive(const Arguments& args);
+int RunExport(const Arguments& args);
+int RunTones(const Arguments& args);
 
 // Prints "vendarion-query: message" to standard error and returns the usage exit code.
 int UsageError(std::string_view message);

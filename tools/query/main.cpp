@@ -20,6 +20,17 @@ constexpr Command kCommands[] = {
     {"phonetic", "phonetic NAME...    phonetic code of each name (sound-alike search)",
      RunPhonetic},
     {"archive", "archive FILE        members of an archive file and its data version", RunArchive},
+    {"export",
+     "export --format N [--output FILE]\n"
+     "                      entries from standard input (one a line, the 16 fields tab-\n"
+     "                      separated: name, first name, 5 name additions, heading,\n"
+     "                      street, house number, town, postal code, area code, phone,\n"
+     "                      call addition, display name) in export format N (0-8)",
+     RunExport},
+    {"tones",
+     "tones NUMBER (--wav FILE | --play)\n"
+     "                      the DTMF tones of a number, as a WAVE file or played",
+     RunTones},
 };
 
 int Help(std::FILE* out) {

@@ -1,0 +1,45 @@
+#include "personal/row_entry.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace vendarion {
+namespace {
+
+std::int32_t ParseLevel(std::string_view text) {
+    std::int64_t level = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') break;
+        level = level * 10 + (c - '0');
+        if (level > std::numeric_limits<std::int32_t>::max()) {
+            return std::numeric_limits<std::int32_t>::max();
+        }
+    }
+    return static_cast<std::int32_t>(level);
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entry) {
+    if (cells.size() < static_cast<std::size_t>(kEntryRowColumns)) return false;
+    constexpr EntryField kColumnFields[] = {
+        EntryField::kName,         EntryField::kFirstName, EntryField::kHeading,
+        EntryField::kStreet,       EntryField::kAreaCode,  EntryField::kPhoneNumber,
+        EntryField::kPostalCode,   EntryField::kTown,      EntryField::kDisplayName,
+        EntryField::kCallAddition,
+    };
+    *entry = SubscriberEntry{};
+    for (std::size_t column = 0; column < std::size(kColumnFields); ++column) {
+        (*entry)[kColumnFields[column]] = std::string(TrimBlanks(cells[column]));
+    }
+    entry->level = ParseLevel(TrimBlanks(cells[10]));
+    return true;
+}
+
+}  // namespace vendarion

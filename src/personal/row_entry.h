@@ -1,0 +1,25 @@
+// Turning a row of an entry list into a SubscriberEntry. Entry lists have the
+// columns Name, Vorname, Branche, Straße, Vorwahl, Telefon, PLZ, Ort and the hidden
+// columns display name, call addition and level; the cells come as displayed.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "store/subscriber_entry.h"
+
+namespace vendarion {
+
+inline constexpr int kEntryRowColumns = 11;
+
+// The entry a row carries: each cell trimmed of blanks at both ends; the street cell
+// (street and house number as displayed) goes whole into the street field, the house
+// number stays empty; the level cell is read as an unsigned decimal (empty or not a
+// number gives 0). Name additions stay empty and the flag 0. False when the row has
+// fewer than kEntryRowColumns cells.
+[[nodiscard]] bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entry);
+
+// The text without blanks at either end.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace vendarion
