@@ -39,15 +39,15 @@ private:
     std::size_t size_;
 };
 
-enum class Damage { kTruncated, kFlipped };
 using Exercise = std::function<bool(ByteView member)>;
 
 // Runs exercise (true when the damaged member opened) over truncations of member
-// and over copies with bytes flipped; members larger than 4 KB are cut and flipped
-// at 2048 spread offsets, smaller ones at every offset. Truncations that must fail the open are
-// checked when strict.
-void ForEachDamage(const std::string& member, bool strict, const Exercise& exercise) {
-    const std::size_t step = member.size() > 4096 ? member.size() / 2048 : 1;
+// and over copies with bytes flipped: at every offset of members up to `points`
+// bytes long, at `points` spread offsets of larger ones. Truncations must fail the
+// open when strict.
+void ForEachDamage(const std::string& member, bool strict, const Exercise& exercise,
+                   std::size_t points = 2048) {
+    const std::size_t step = member.size() > points ? member.size() / points : 1;
     for (std::size_t length = 0; length < member.size(); length += step) {
         const ExactBytes copy(std::string_view(member).substr(0, length));
         const bool opened = exercise(copy.View());
@@ -153,19 +153,20 @@ TEST_F(DamagedMemberTest, Dictionaries) {
         ForEachDamage(idx, true, [&](ByteView v) {
             return ExerciseDictionary(&d, ByteView(dz), v, ByteView(tri));
         });
-        ForEachDamage(tri, false, [&](ByteView v) {
-            return ExerciseDictionary(&d, ByteView(dz), ByteView(idx), v);
-        });
+        ForEachDamage(
+            tri, false,
+            [&](ByteView v) { return ExerciseDictionary(&d, ByteView(dz), ByteView(idx), v); },
+            1024);
     }
 }
 
 bool ExerciseTable(MainTable* table, ByteView data, ByteView index) {
     if (!table->Open(data, index)) return false;
-    for (int book : {0, 1, 2, 3}) {
-        for (int surname : {-2, 0, 20, 90}) table->Find(book, surname, -2);
-    }
+    // Few block loads per damaged copy: inflating dominates the time of this test.
+    table->Find(1, 40, -2);
     RawRecord raw{};
-    for (int n = 0; n < table->Count(); n += 500) static_cast<void>(table->ReadOne(n, &raw));
+    static_cast<void>(table->ReadOne(0, &raw));
+    static_cast<void>(table->ReadOne(table->Count() - 1, &raw));
     return true;
 }
 
@@ -249,7 +250,8 @@ TEST_F(DamagedMemberTest, NameToBooks) {
         return true;
     };
     ForEachDamage(member, true, [&](ByteView v) { return exercise(ByteView(trie), v); });
-    ForEachDamage(trie, false, [&](ByteView v) { return exercise(v, ByteView(member)); });
+    ForEachDamage(
+        trie, false, [&](ByteView v) { return exercise(v, ByteView(member)); }, 1024);
 }
 
 TEST_F(DamagedMemberTest, ReferenceAndPhoneticTables) {
