@@ -85,9 +85,10 @@ TEST_F(FieldDictionaryTest, ReadsEveryWordByNumber) {
 TEST_F(FieldDictionaryTest, LowerBoundAgreesWithAFoldedScan) {
     const std::vector<std::string> words = ManyWords();
     ASSERT_TRUE(Open(test::BuildDictionary(words)));
-    for (const char* text : {"M\xFC", "mue", "Muel",     "meier", "Ma",     "BERG",   "berger07",
-                             "Bergz", "c",   "Dornfeld", "s",     "schu",   "Rot",    "Roter19",
-                             "rz",    "aer", "\xC4rz",   "w",     "Webers", "zander", "zz"}) {
+    for (const char* text :
+         {"M\xFC",    "mue",    "Muel", "meier",   "Ma",       "BERG",    "berger07", "Bergz",  "c",
+          "Dornfeld", "s",      "schu", "Rot",     "Roter19",  "rz",      "aer",      "\xC4rz", "w",
+          "Webers",   "zander", "zz",   "aerztez", "Gaber00x", "Zanderz", "Baue"}) {
         EXPECT_EQ(dictionary_.LowerBound(text), BruteLowerBound(words, text)) << text;
     }
     EXPECT_EQ(dictionary_.LowerBound("   "), -1);
@@ -148,6 +149,24 @@ TEST_F(FieldDictionaryTest, LowerBoundSearchesSixteenBlocksFromTheTrieStart) {
     ASSERT_TRUE(Open(members));
     EXPECT_EQ(dictionary_.LowerBound("w1023"), 1023);
     EXPECT_EQ(dictionary_.LowerBound("w1024"), -1) << "word 1024 lies in the seventeenth block";
+}
+
+// The lookup as the tries of the data expect it: a text that goes on past a node
+// without children whose value is 0 finds nothing, or, two characters on, starts
+// again at the root.
+TEST_F(FieldDictionaryTest, AWalkPastAChildlessNodeOfValueZeroRestartsAtTheRoot) {
+    test::DictionaryMembers members = test::BuildDictionary({"Abc", "Bcd"});
+    const auto node = [](int value, int first_child, char c) {
+        return test::Le32(0) + test::Le32(value) + test::Le32(first_child) + std::string(1, c);
+    };
+    // Root -> (a, b); a -> b -> c, the last without children and of value 0.
+    members.tri = node(0, 1, 0) + node(0, 4, 'a') + node(1, 0, 'b') + node(-1, 0, 0) +
+                  node(0, 6, 'b') + node(-1, 0, 0) + node(0, 0, 'c') + node(1, 0, 0);
+    ASSERT_TRUE(Open(members));
+    EXPECT_EQ(dictionary_.LowerBound("abc"), 0);
+    EXPECT_EQ(dictionary_.LowerBound("b"), 1);
+    EXPECT_EQ(dictionary_.LowerBound("abcz"), -1);
+    EXPECT_EQ(dictionary_.LowerBound("abczb"), 1) << "the walk read \"b\" from the root";
 }
 
 TEST_F(FieldDictionaryTest, WithoutTrieWordsReadButLookupsFail) {

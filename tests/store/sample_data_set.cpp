@@ -93,10 +93,11 @@ void AddRecords(SampleDataSet* data) {
                     static_cast<std::uint8_t>(1 + serial % data->books[book].area_codes.size());
                 r.surname = static_cast<std::uint32_t>(s + 1);
                 r.first_name = static_cast<std::uint32_t>(f + 1);
-                r.street = book == 2 ? 3 : static_cast<std::uint32_t>(1 + serial % 7);
-                r.heading = book == 1 ? 0 : (serial % 3 == 0 ? 1 + serial % 4 : 0);
+                r.street =
+                    book == 2 ? 3 : static_cast<std::uint32_t>(1 + serial % (book == 0 ? 7 : 8));
+                r.heading = book == 1 ? 0 : (serial % 3 == 0 ? 1 + serial % 5 : 0);
                 r.house_number = static_cast<std::uint16_t>(serial % 6);
-                r.name_additions = static_cast<std::uint32_t>(serial % 6);
+                r.name_additions = static_cast<std::uint32_t>(serial % 5);
                 r.phone = 1000000 + serial * 7;
                 r.extension = static_cast<std::uint8_t>(serial % 13 == 0 ? 2 : 0);
                 r.flag = serial % 17 == 0;
@@ -107,7 +108,7 @@ void AddRecords(SampleDataSet* data) {
                      ++depth) {
                     TableRecord sub = r;
                     sub.level = static_cast<std::uint8_t>(depth);
-                    sub.call_addition = static_cast<std::uint8_t>(depth);
+                    sub.call_addition = static_cast<std::uint8_t>(1 + (serial + depth) % 3);
                     sub.phone = r.phone + depth;
                     data->records.push_back(sub);
                 }
@@ -185,8 +186,8 @@ SampleDataSet MakeSampleDataSet() {
                                   "Friseur", "Rechtsanw\xE4lte", "Zahn\xE4rzte"});
     data.call_additions = {"Fax", "Mobil", "Praxis"};
     data.house_numbers = SortedByFold({"1", "10", "12", "2", "3a"});
-    data.name_additions = SortedByFold(
-        {"Dr.\t\t\t\t", "\tvon\t\t\t", "Prof. Dr.\t\t\t\t", "\t\t\t\t", "\t\t Jr.\t\t"});
+    data.name_additions =
+        SortedByFold({"Dr.\t\t\t\t", "\tvon\t\t\t", "Prof. Dr.\t\t\t\t", "\t\tJr.\t\t"});
     AddRecords(&data);
     data.countries = {{"0049", "D", "Deutschland"},
                       {"0043", "A", "\xD6sterreich"},

@@ -42,4 +42,10 @@ using MemberEdit =
 bool WriteSampleDataSet(const SampleDataSet& data, const std::string& folder,
                         const MemberEdit& edit = {});
 
+// Writes the same data as source files of the data compiler (books.tsv, towns.tsv,
+// postalcodes.tsv, areacodes.tsv, subscribers.tsv, countries.tsv, banks.tsv,
+// tips.txt; UTF-8) into folder, so that the compiler's output can be compared with
+// the builders'. False on a write error.
+bool WriteSampleSources(const SampleDataSet& data, const std::string& folder);
+
 }  // namespace vendarion::test

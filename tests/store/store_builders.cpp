@@ -90,7 +90,8 @@ ListMembers BuildSortedList(ListKind kind, const std::vector<ListEntry>& entries
 
 std::vector<std::string> SortedByFold(std::vector<std::string> words) {
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
-        return CompareFolded(FoldText(a), FoldText(b), -1) < 0;
+        const int order = CompareFolded(FoldText(a), FoldText(b), -1);
+        return order != 0 ? order < 0 : a < b;
     });
     return words;
 }
@@ -153,7 +154,10 @@ std::string BuildTrie(const std::vector<std::string>& keys, const std::vector<in
                 children.back().end = i + 1;
             }
         }
-        if (children.empty()) continue;
+        // A node whose path ends every key of its group still gets a run of children:
+        // the closing node alone. Without it a text that goes on past the node would
+        // restart the walk at the root when the node's value is 0.
+        if (children.empty() && group.node == 0) continue;
         nodes[group.node].first_child = static_cast<int>(nodes.size());
         for (Group& child : children) {
             child.node = static_cast<int>(nodes.size());

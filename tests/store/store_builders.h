@@ -35,7 +35,7 @@ struct ListMembers {
 // a block.
 ListMembers BuildSortedList(ListKind kind, const std::vector<ListEntry>& entries, int per_block);
 
-// Words sorted by their folded forms (stable for equal folds).
+// Words sorted by their folded forms, equal folds by their bytes.
 std::vector<std::string> SortedByFold(std::vector<std::string> words);
 
 struct DictionaryMembers {
@@ -47,7 +47,8 @@ struct DictionaryMembers {
 DictionaryMembers BuildDictionary(const std::vector<std::string>& words);
 // A trie over keys (sorted by folded form): every node's value is the value of the
 // first key that begins with the node's path; the closing node of each run of
-// siblings holds the value of the first key after the run's group (-1 when none).
+// siblings holds the value of the first key after the run's group (-1 when none);
+// nodes at the end of a key's path have a run of just the closing node.
 std::string BuildTrie(const std::vector<std::string>& keys, const std::vector<int>& values);
 
 struct TableRecord {

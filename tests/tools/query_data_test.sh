@@ -26,11 +26,11 @@ check "towns umlaut" "4	Köln	50667	1
 check "postal codes" "3	50667	Köln	1" "$(q postcodes 5 1)"
 check "area codes" "1	0221	Köln	1" "$(q areacodes 0221 1)"
 check "area code after all" "" "$(q areacodes 09)"
-check "words by number" "61	Müller
-62	Mueller" "$(q words Namen 61 62)"
-check "lookup ranges" "lower	61	Müller
-equal	61	62
-prefix	61	62" "$(q lookup namen 'MÜLLER')"
+check "words by number" "61	Mueller
+62	Müller" "$(q words Namen 61 62)"
+check "lookup ranges" "MÜLLER	61	Mueller	61	62	61	62
+mü	61	Mueller	-1	-1	61	62
+zz	-1		-1	-1	-1	-1" "$(q lookup namen 'MÜLLER' mü zz)"
 check "book" "2	Müllheim	79379	$(q entries 2 "$(q find 2)" 100000 | wc -l)" "$(q book 2)"
 check "find" "$(q find 2 Meier)	0	0	Meier	Anna" "$(q entries 2 "$(q find 2 Meier)" 1 | cut -f1-5)"
 check "entry fields" "16" "$(q entries 0 0 1 | cut -f4- | tr '\t' '\n' | wc -l)"

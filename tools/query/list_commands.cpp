@@ -80,19 +80,23 @@ int RunWords(const Arguments& args) {
 int RunLookup(const Arguments& args) {
     DataArguments parsed;
     if (!ParseDataArguments(args, "lookup", &parsed)) return 2;
-    if (parsed.positional.size() != 2) return UsageError("lookup needs DICTIONARY TEXT");
+    if (parsed.positional.size() < 2) return UsageError("lookup needs DICTIONARY TEXT...");
     DataSet data_set;
     FieldDictionary* dictionary = OpenDictionary(parsed, &data_set);
     if (dictionary == nullptr) return 1;
-    const std::string text = Utf8ToCp1252(parsed.positional[1]);
-    const int lower = dictionary->LowerBound(text);
-    PrintRow({"lower", Number(lower), lower >= 0 ? std::string(dictionary->Word(lower)) : ""});
-    int lo = -1;
-    int hi = -1;
-    const bool equal = dictionary->EqualRange(text, &lo, &hi);
-    PrintRow({"equal", Number(equal ? lo : -1), Number(equal ? hi : -1)});
-    const bool prefix = dictionary->PrefixRange(text, &lo, &hi);
-    PrintRow({"prefix", Number(prefix ? lo : -1), Number(prefix ? hi : -1)});
+    for (std::size_t i = 1; i < parsed.positional.size(); ++i) {
+        const std::string text = Utf8ToCp1252(parsed.positional[i]);
+        const int lower = dictionary->LowerBound(text);
+        const std::string word = lower >= 0 ? std::string(dictionary->Word(lower)) : "";
+        int equal_lo = -1;
+        int equal_hi = -1;
+        static_cast<void>(dictionary->EqualRange(text, &equal_lo, &equal_hi));
+        int prefix_lo = -1;
+        int prefix_hi = -1;
+        static_cast<void>(dictionary->PrefixRange(text, &prefix_lo, &prefix_hi));
+        PrintRow({text, Number(lower), word, Number(equal_lo), Number(equal_hi), Number(prefix_lo),
+                  Number(prefix_hi)});
+    }
     return 0;
 }
 

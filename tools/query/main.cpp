@@ -31,7 +31,9 @@ constexpr Command kCommands[] = {
     {"areacodes", "areacodes PREFIX [COUNT]   area codes likewise: record, code, town, book",
      RunAreaCodes},
     {"words", "words DICT FIRST [LAST]    words of a dictionary by number: number, word", RunWords},
-    {"lookup", "lookup DICT TEXT           lower bound, equal range and prefix range of TEXT",
+    {"lookup",
+     "lookup DICT TEXT...        per text: text, lower bound, its word, equal range\n"
+     "                             (lo, hi), prefix range (lo, hi); -1 for none",
      RunLookup},
     {"book", "book BOOK                  book name, postal code, number of entries", RunBook},
     {"find",
