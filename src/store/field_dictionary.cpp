@@ -63,9 +63,7 @@ bool FieldDictionary::Open(ByteView words, ByteView index, ByteView trie) {
     }
     words_ = words;
     count_ = static_cast<int>(count);
-    blocks_ = static_cast<int>(blocks);
     trie_ = Trie(trie);
-    slots_.assign(kSlots * kSlotSize, '\0');
     open_ = true;
     return true;
 }
@@ -76,76 +74,62 @@ void FieldDictionary::Close() {
     offsets_ = {};
     trie_ = Trie();
     count_ = 0;
-    blocks_ = 0;
-    cached_block_ = -1;
-    decoded_ = 0;
-    slots_.clear();
-    slots_.shrink_to_fit();
+    block_ = -1;
+    index_ = 0;
+    length_ = 0;
 }
 
-int FieldDictionary::WordsInBlock(int block) const {
-    return block == blocks_ - 1 ? count_ - block * kWordsPerBlock : kWordsPerBlock;
-}
-
-std::string_view FieldDictionary::Slot(int i) const {
-    return {slots_.data() + static_cast<std::size_t>(i) * kSlotSize, lengths_[i]};
-}
-
-bool FieldDictionary::Decode(int block, int through) {
-    if (block != cached_block_) {
-        if (block < 0 || block >= blocks_) return false;
-        cached_block_ = block;
-        decoded_ = 0;
+bool FieldDictionary::Seek(int n) {
+    const int block = n / kWordsPerBlock;
+    const int slot = n % kWordsPerBlock;
+    if (block != block_ || slot < index_ - 1) {
+        block_ = block;
+        index_ = 0;
+        length_ = 0;
         next_byte_ = LoadU32(offsets_.data() + static_cast<std::size_t>(block) * kOffsetSize);
     }
-    const int last = through < WordsInBlock(block) ? through : WordsInBlock(block) - 1;
-    while (decoded_ <= last) {
-        const int i = decoded_;
-        const std::size_t previous = i > 0 ? lengths_[i - 1] : 0;
-        const ByteView header = words_.Sub(next_byte_, 2);
-        if (header.data() == nullptr) break;
-        const std::size_t prefix = header.data()[0];
-        const std::size_t suffix = header.data()[1];
-        const ByteView rest = words_.Sub(next_byte_ + 2, suffix);
-        if (prefix > previous || prefix + suffix > kMaxWordLength || rest.data() == nullptr) break;
-        char* slot = slots_.data() + static_cast<std::size_t>(i) * kSlotSize;
-        if (prefix > 0) std::memcpy(slot, slot - kSlotSize, prefix);
-        if (suffix > 0) std::memcpy(slot + prefix, rest.data(), suffix);
-        slot[prefix + suffix] = '\0';
-        lengths_[i] = static_cast<std::uint8_t>(prefix + suffix);
+    const std::uint8_t* data = words_.data();
+    const std::size_t size = words_.size();
+    while (index_ <= slot) {
+        if (size - next_byte_ < 2) break;  // next_byte_ <= size always holds
+        const std::size_t prefix = data[next_byte_];
+        const std::size_t suffix = data[next_byte_ + 1];
+        if (prefix > length_ || prefix + suffix > kMaxWordLength ||
+            suffix > size - next_byte_ - 2) {
+            break;
+        }
+        std::memcpy(word_.data() + prefix, data + next_byte_ + 2, suffix);
+        length_ = prefix + suffix;
         next_byte_ += 2 + suffix;
-        ++decoded_;
+        ++index_;
     }
-    if (decoded_ > last) return true;
-    cached_block_ = -1;  // damaged: nothing of this block is trusted
+    if (index_ > slot) return true;
+    block_ = -1;  // damaged: start again at the block's first word next time
     return false;
 }
 
 std::string_view FieldDictionary::Word(int n) {
     if (!open_ || n < 0 || n >= count_) return {};
-    const int slot = n % kWordsPerBlock;
-    if (!Decode(n / kWordsPerBlock, slot)) return {};
-    return Slot(slot);
+    if (!Seek(n)) return {};
+    return Current();
 }
 
 int FieldDictionary::Words(int first, int last, std::vector<std::string>* out) {
     if (!open_ || last < first || first < 0 || last >= count_) return 0;
     const std::size_t start = out->size();
     for (int n = first; n <= last; ++n) {
-        const int slot = n % kWordsPerBlock;
-        if (!Decode(n / kWordsPerBlock, slot)) {
+        if (!Seek(n)) {
             out->resize(start);
             return 0;
         }
-        out->emplace_back(Slot(slot));
+        out->emplace_back(Current());
     }
     return last - first + 1;
 }
 
 bool FieldDictionary::FoldedWord(int n, std::string_view* folded, char* buffer) {
-    const int slot = n % kWordsPerBlock;
-    if (!Decode(n / kWordsPerBlock, slot)) return false;
-    *folded = {buffer, FoldText(Slot(slot), buffer, kFoldCapacity)};
+    if (!Seek(n)) return false;
+    *folded = {buffer, FoldText(Current(), buffer, kFoldCapacity)};
     return true;
 }
 

@@ -1,7 +1,7 @@
 // A sorted, front-coded word list with a lookup trie: word numbers to texts, typed
 // texts to word numbers and ranges. Texts are Windows-1252 and compared under
-// FoldText. Holds one decoded block of 64 words: a returned word view stays valid
-// until the next call on this object (and while the archives stay open). One thread
+// FoldText. Holds a decode cursor inside one block of 64 words: a returned word view
+// stays valid until the next call on this object (and while the archives stay open). One thread
 // per object; each thread opens its own dictionary over the same archives.
 #pragma once
 
@@ -52,30 +52,27 @@ public:
     [[nodiscard]] bool PrefixRange(std::string_view text, int* lo, int* hi);
 
 private:
-    // Decodes block until slot `through` is decoded (or the whole block).
-    [[nodiscard]] bool Decode(int block, int through);
-    int WordsInBlock(int block) const;
-    std::string_view Slot(int i) const;
+    // Moves the decode cursor to word n (restarting at its block's first word when
+    // n lies before the cursor or in another block); false when the block is damaged.
+    [[nodiscard]] bool Seek(int n);
+    std::string_view Current() const { return {word_.data(), length_}; }
     // The folded form of word n in buffer; false when the word cannot be read.
     [[nodiscard]] bool FoldedWord(int n, std::string_view* folded, char* buffer);
     [[nodiscard]] bool Range(std::string_view text, bool prefix, int* lo, int* hi);
-
-    static constexpr int kSlots = 64;
-    static constexpr std::size_t kSlotSize = 255;
 
     bool open_ = false;
     ByteView words_;
     ByteView offsets_;
     Trie trie_;
     int count_ = 0;
-    int blocks_ = 0;
-    // Decode cache: slots 0 ... decoded_ - 1 of cached_block_ hold words, and
-    // next_byte_ is where the next word of the block starts in words_.
-    int cached_block_ = -1;
-    int decoded_ = 0;
+    // Decode cursor: word_ holds word `index_ - 1` of block_ (length_ bytes), and
+    // next_byte_ is where the block's next word starts in words_. Front coding lets
+    // each word overwrite only its suffix, after the prefix it shares.
+    int block_ = -1;
+    int index_ = 0;
     std::size_t next_byte_ = 0;
-    std::array<std::uint8_t, kSlots> lengths_{};
-    std::vector<char> slots_;
+    std::size_t length_ = 0;
+    std::array<char, 256> word_{};
 };
 
 }  // namespace vendarion

@@ -36,8 +36,9 @@ std::string Books(const SampleDataSet& data) {
     for (std::size_t b = 0; b < data.books.size(); ++b) {
         const BookInfo& book = data.books[b];
         text += Line({"book", std::to_string(b), book.name, book.town_postal_code});
-        for (std::int32_t code : book.area_codes)
-            text += Line({"area", "0" + std::to_string(code)});
+        for (std::int32_t code : book.area_codes) {
+            text += Line({"area", std::string("0").append(std::to_string(code))});
+        }
         for (std::int32_t code : book.postal_codes) {
             char digits[8];
             std::snprintf(digits, sizeof digits, "%05d", code);

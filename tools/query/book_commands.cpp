@@ -31,8 +31,15 @@ int ParseBookArguments(const Arguments& args, std::string_view command, std::siz
 }
 
 void PrintEntry(int n, const SubscriberEntry& entry) {
-    std::string line = Number(n) + "\t" + Number(entry.level) + "\t" + Number(entry.flag);
-    for (const std::string& field : entry.fields) line += "\t" + Cp1252ToUtf8(field);
+    std::string line = Number(n);
+    for (const std::string& field : {Number(entry.level), Number(entry.flag)}) {
+        line.push_back('\t');
+        line += field;
+    }
+    for (const std::string& field : entry.fields) {
+        line.push_back('\t');
+        line += Cp1252ToUtf8(field);
+    }
     std::puts(line.c_str());
 }
 
