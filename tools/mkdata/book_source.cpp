@@ -61,7 +61,8 @@ bool ReadBooks(LineReader* reader, std::vector<Book>* books) {
             if (!ReadBookLine(reader, fields, books)) return false;
         } else if (type == "area" || type == "postal" || type == "place") {
             if (books->empty())
-                return reader->Fail("'" + std::string(type) + "' before the first book");
+                return reader->Fail(
+                    std::string("'").append(type).append("' before the first book"));
             if (!ReadArrayLine(reader, fields, &books->back())) return false;
         } else {
             return reader->Fail("unknown line type '" + std::string(type) + "'");
