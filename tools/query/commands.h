@@ -16,6 +16,22 @@ int RunArchive(const Arguments& args);
 int RunExport(const Arguments& args);
 int RunTones(const Arguments& args);
 
+// Data commands: each needs --data DIR, the folder of the four archives.
+int RunTowns(const Arguments& args);
+int RunPostalCodes(const Arguments& args);
+int RunAreaCodes(const Arguments& args);
+int RunWords(const Arguments& args);
+int RunLookup(const Arguments& args);
+int RunBook(const Arguments& args);
+int RunFind(const Arguments& args);
+int RunEntries(const Arguments& args);
+int RunStreets(const Arguments& args);
+int RunHeadings(const Arguments& args);
+int RunBooks(const Arguments& args);
+int RunBanks(const Arguments& args);
+int RunCountries(const Arguments& args);
+int RunSoundAlike(const Arguments& args);
+
 // Prints "vendarion-query: message" to standard error and returns the usage exit code.
 int UsageError(std::string_view message);
 // Prints "vendarion-query: message" to standard error and returns the failure exit code.

@@ -16,10 +16,49 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"fold", "fold TEXT...        folded form of each text (the key all lookups compare)", RunFold},
-    {"phonetic", "phonetic NAME...    phonetic code of each name (sound-alike search)",
+    {"fold", "fold TEXT...               folded form of each text (the key all lookups compare)",
+     RunFold},
+    {"phonetic", "phonetic NAME...           phonetic code of each name (sound-alike search)",
      RunPhonetic},
-    {"archive", "archive FILE        members of an archive file and its data version", RunArchive},
+    {"archive", "archive FILE               members of an archive file and its data version",
+     RunArchive},
+    {"towns",
+     "towns PREFIX [COUNT]       towns from the lower bound of PREFIX: record,\n"
+     "                             town, postal code, book",
+     RunTowns},
+    {"postcodes", "postcodes PREFIX [COUNT]   postal codes likewise: record, code, town, book",
+     RunPostalCodes},
+    {"areacodes", "areacodes PREFIX [COUNT]   area codes likewise: record, code, town, book",
+     RunAreaCodes},
+    {"words", "words DICT FIRST [LAST]    words of a dictionary by number: number, word", RunWords},
+    {"lookup",
+     "lookup DICT TEXT...        per text: text, lower bound, its word, equal range\n"
+     "                             (lo, hi), prefix range (lo, hi); -1 for none",
+     RunLookup},
+    {"book", "book BOOK                  book name, postal code, number of entries", RunBook},
+    {"find",
+     "find BOOK [SURNAME [FIRST]]\n"
+     "                             record number of the first matching main entry",
+     RunFind},
+    {"entries",
+     "entries BOOK [POS [COUNT]] decoded entries of a book from POS (default:\n"
+     "                             its first): record, level, flag, 16 fields",
+     RunEntries},
+    {"streets", "streets BOOK [TEXT]        streets of a book, or the position TEXT finds",
+     RunStreets},
+    {"headings", "headings BOOK [TEXT]       trade headings of a book likewise", RunHeadings},
+    {"books", "books SURNAME              books the surname occurs in: surname, book, name",
+     RunBooks},
+    {"banks",
+     "banks [TEXT]               banks containing TEXT: record, code, name, postal\n"
+     "                             code, town",
+     RunBanks},
+    {"countries", "countries [TEXT]           countries containing TEXT: record, code, mark, name",
+     RunCountries},
+    {"soundalike",
+     "soundalike NAME            surnames with the phonetic code of NAME: code,\n"
+     "                             id, surname",
+     RunSoundAlike},
     {"export",
      "export --format N [--output FILE]\n"
      "                      entries from standard input (one a line, the 16 fields tab-\n"
@@ -42,7 +81,11 @@ int Help(std::FILE* out) {
         std::fprintf(out, "  %.*s\n", static_cast<int>(command.synopsis.size()),
                      command.synopsis.data());
     }
-    std::fprintf(out, "  help                this text\n");
+    std::fprintf(out,
+                 "  help                       this text\n\n"
+                 "The data commands (from towns on) need --data DIR, the folder that holds\n"
+                 "Index.mf, Code.mf, List.mf and Data.mf. Output: one record per line, fields\n"
+                 "separated by tabs, UTF-8.\n");
     return 0;
 }
 

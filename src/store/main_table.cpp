@@ -1,0 +1,170 @@
+#include "store/main_table.h"
+
+#include <cstring>
+
+#include "store/block_inflater.h"
+#include "store/entry_decoder.h"
+
+namespace vendarion {
+namespace {
+
+using namespace main_table_format;
+
+TableKey RecordKey(const std::uint8_t* record) {
+    return {LoadU16(record + kBook), LoadU24BigEndian(record + kSurname),
+            LoadU24BigEndian(record + kFirstName)};
+}
+
+}  // namespace
+
+bool MainTable::Open(ByteView data, ByteView index) {
+    Close();
+    std::uint32_t count = 0;
+    std::uint32_t blocks = 0;
+    std::int16_t fan_out = 0;
+    if (data.data() == nullptr || !index.U32(kRecordCount, &count) ||
+        !index.U32(kBlockCount, &blocks) || !index.I16(kFanOut, &fan_out) || fan_out < 1 ||
+        count > static_cast<std::uint32_t>(INT32_MAX) ||
+        blocks != (static_cast<std::uint64_t>(count) + kRecordsPerBlock - 1) / kRecordsPerBlock) {
+        return false;
+    }
+    const std::uint32_t l1 = blocks / fan_out;
+    const std::uint32_t l2 = l1 / fan_out;
+    const std::uint32_t l3 = l2 / fan_out;
+    const std::uint64_t entries = static_cast<std::uint64_t>(l3) + l2 + l1 + blocks;
+    const ByteView all = index.Sub(kHeaderSize, entries * kEntrySize);
+    if (all.data() == nullptr) return false;
+    entries_ = all.data();
+    level1_ = static_cast<int>(l1);
+    level2_ = static_cast<int>(l2);
+    level3_ = static_cast<int>(l3);
+    blocks_ = static_cast<int>(blocks);
+    // Only the leaf offsets are checked here: reading each block's length field
+    // would touch every page of the data member. Lengths are checked at each load.
+    for (int k = 0; k < blocks_; ++k) {
+        const std::uint8_t* leaf = Entry(static_cast<std::int64_t>(l3) + l2 + l1 + k);
+        const std::int32_t offset = LoadI32(leaf + kEntryOffset);
+        if (offset < 0 || !data.Contains(offset, kLengthSize)) return false;
+    }
+    data_ = data;
+    count_ = static_cast<int>(count);
+    fan_out_ = fan_out;
+    buffer_.assign(kRecordsPerBlock * kRecordSize, 0);
+    cached_block_ = -1;
+    open_ = true;
+    return true;
+}
+
+void MainTable::Close() {
+    open_ = false;
+    data_ = {};
+    entries_ = nullptr;
+    count_ = blocks_ = level1_ = level2_ = level3_ = 0;
+    fan_out_ = 1;
+    cached_block_ = -1;
+    buffer_.clear();
+    buffer_.shrink_to_fit();
+}
+
+const std::uint8_t* MainTable::Entry(std::int64_t i) const { return entries_ + i * kEntrySize; }
+
+TableKey MainTable::KeyAt(const std::uint8_t* entry) const {
+    return {LoadI32(entry), LoadI32(entry + 4), LoadI32(entry + 8)};
+}
+
+TableKey MainTable::LeafKey(int k) const {
+    return KeyAt(Entry(static_cast<std::int64_t>(level3_) + level2_ + level1_ + k));
+}
+
+int MainTable::RecordsInBlock(int k) const {
+    return k == blocks_ - 1 ? count_ - k * kRecordsPerBlock : kRecordsPerBlock;
+}
+
+bool MainTable::LoadBlock(int k) {
+    if (k == cached_block_) return true;
+    if (k < 0 || k >= blocks_) return false;
+    const std::int32_t offset =
+        LoadI32(Entry(static_cast<std::int64_t>(level3_) + level2_ + level1_ + k) + kEntryOffset);
+    const std::uint32_t length = LoadU32(data_.data() + offset);
+    const ByteView source = data_.Sub(static_cast<std::uint64_t>(offset) + kLengthSize, length);
+    const std::size_t expected = static_cast<std::size_t>(RecordsInBlock(k)) * kRecordSize;
+    if (!InflateBlock(source, buffer_.data(), buffer_.size(), expected)) return false;
+    cached_block_ = k;
+    return true;
+}
+
+int MainTable::CountNotGreater(std::int64_t level_start, int level_size, int pos,
+                               const TableKey& key) const {
+    int count = 0;
+    while (pos + count < level_size && KeyAt(Entry(level_start + pos + count)) <= key) ++count;
+    return count;
+}
+
+// Upper levels narrow the leaf range by counting keys <= the search key; the leaf
+// walk then stops before the first greater key, or on the first of a run of equal
+// keys when that run starts where the walk started.
+int MainTable::DescendIndex(const TableKey& key) const {
+    const std::int64_t level2_start = level3_;
+    const std::int64_t level1_start = level2_start + level2_;
+    const std::int64_t leaf_start = level1_start + level1_;
+    int pos = 0;
+    if (level3_ > 0) pos = CountNotGreater(0, level3_, 0, key) * fan_out_;
+    if (level2_ > 0) pos = (pos + CountNotGreater(level2_start, level2_, pos, key)) * fan_out_;
+    if (level1_ > 0) pos = (pos + CountNotGreater(level1_start, level1_, pos, key)) * fan_out_;
+    int j = pos;
+    while (j < blocks_ && key > KeyAt(Entry(leaf_start + j))) ++j;
+    if (j == blocks_) return blocks_ - 1;
+    if (KeyAt(Entry(leaf_start + j)) > key) return j - 1;
+    if (j > pos) return j;
+    while (j > 0 && KeyAt(Entry(leaf_start + j - 1)) == key) --j;
+    return j;
+}
+
+int MainTable::Find(int book, int surname, int first_name) {
+    if (!open_) return -1;
+    const TableKey key{book, static_cast<std::int64_t>(surname) + 1,
+                       static_cast<std::int64_t>(first_name) + 1};
+    int k = DescendIndex(key);
+    if (k < 0) k = 0;
+    // Main entries with the key may also end the block before a leaf that carries
+    // the key, so the scan starts one block earlier there.
+    if (k > 0 && k < blocks_ && LeafKey(k) == key) --k;
+    for (; k < blocks_; ++k) {
+        if (!LoadBlock(k)) return -1;
+        const int records = RecordsInBlock(k);
+        for (int i = 0; i < records; ++i) {
+            const std::uint8_t* record = buffer_.data() + static_cast<std::size_t>(i) * kRecordSize;
+            if ((record[kFlags] & kLevelMask) != 0) continue;
+            if (RecordKey(record) >= key) return k * kRecordsPerBlock + i;
+        }
+    }
+    return -1;
+}
+
+ByteView MainTable::Record(int n) {
+    if (!open_ || n < 0 || n >= count_ || !LoadBlock(n / kRecordsPerBlock)) return {};
+    return {buffer_.data() + static_cast<std::size_t>(n % kRecordsPerBlock) * kRecordSize,
+            kRecordSize};
+}
+
+int MainTable::ReadOne(int n, RawRecord* out) {
+    const ByteView record = Record(n);
+    if (record.empty()) return -1;
+    std::memcpy(out->data(), record.data(), kRecordSize);
+    return 0;
+}
+
+int MainTable::Read(int first, int last, std::span<SubscriberEntry> out) {
+    if (!open_ || decoder_ == nullptr || first < 0 || last >= count_ || last < first ||
+        out.size() < static_cast<std::size_t>(last - first) + 1) {
+        return -1;
+    }
+    for (int n = first; n <= last; ++n) {
+        const ByteView record = Record(n);
+        if (record.empty()) return -1;
+        decoder_->Decode(record.data(), &out[static_cast<std::size_t>(n - first)]);
+    }
+    return 0;
+}
+
+}  // namespace vendarion

@@ -1,0 +1,104 @@
+// Compiled data sets read back through the store's readers equal their sources.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data_compiler.h"
+#include "source_files.h"
+#include "store/data_set.h"
+#include "support/temp_dir.h"
+
+namespace vendarion {
+namespace {
+
+class RoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        files_.files["subscribers.tsv"] +=
+            "1\t0\tMeier\tOtto\tvon\t\t  Graf\t\t\tB\xC3\xA4"
+            "cker\tMarkt\t2a\t\t\t\t\t987\t5\t0\n"
+            "1\t0\tMayer\tOtto\t\t\t\t\t\t\tRing\t\t\t\t\t\t\t0\t0\n";
+        files_.WriteTo(dir_.path());
+        mkdata::CompileLog log;
+        ASSERT_TRUE(mkdata::CompileDataSet(dir_.path(), dir_.path(), {.list_block = 1}, &log))
+            << log.error;
+        ASSERT_EQ(data_.Open(dir_.path()), DataSetStep::kComplete);
+    }
+
+    std::vector<SubscriberEntry> Entries() {
+        BookList& books = data_.Books();
+        std::vector<SubscriberEntry> entries(static_cast<std::size_t>(books.Table().Count()));
+        EXPECT_EQ(books.Read(0, books.Table().Count() - 1, entries), 0);
+        return entries;
+    }
+
+    test::SourceFiles files_;
+    test::TempDir dir_;
+    DataSet data_;
+};
+
+TEST_F(RoundTrip, EntriesDecodeToTheirSourceFields) {
+    const std::vector<SubscriberEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), 6u);
+    const SubscriberEntry& mueller = entries[1];
+    EXPECT_EQ(mueller[EntryField::kName], "M\xFCller");
+    EXPECT_EQ(mueller[EntryField::kFirstName], "Hans");
+    EXPECT_EQ(mueller[EntryField::kNameAddition1], "Dr.");
+    EXPECT_EQ(mueller[EntryField::kStreet], "Hauptstr.");
+    EXPECT_EQ(mueller[EntryField::kHouseNumber], "12");
+    EXPECT_EQ(mueller[EntryField::kTown], "Berlin");
+    EXPECT_EQ(mueller[EntryField::kPostalCode], "10117");
+    EXPECT_EQ(mueller[EntryField::kAreaCode], "030");
+    EXPECT_EQ(mueller[EntryField::kPhoneNumber], "3012 - 34");
+    EXPECT_EQ(mueller[EntryField::kDisplayName], "Dr. Hans M\xFCller ");
+    const SubscriberEntry& practice = entries[2];
+    EXPECT_EQ(practice.level, 1);
+    EXPECT_EQ(practice.flag, 1);
+    EXPECT_EQ(practice[EntryField::kHeading], "Praxis");
+    EXPECT_EQ(practice[EntryField::kCallAddition], "mobil");
+    // Book 1: Abel, Mayer, Meier in folded order.
+    EXPECT_EQ(entries[3][EntryField::kName], "Abel");
+    EXPECT_EQ(entries[4][EntryField::kName], "Mayer");
+    const SubscriberEntry& meier = entries[5];
+    EXPECT_EQ(meier[EntryField::kNameAddition3], "Graf");
+    EXPECT_EQ(meier[EntryField::kHeading],
+              "B\xE4"
+              "cker");
+    EXPECT_EQ(meier[EntryField::kPhoneNumber], " - 987");
+}
+
+TEST_F(RoundTrip, ListsDictionariesAndIndexesFindWhatWasCompiled) {
+    EXPECT_EQ(data_.Towns().Count(), 3);
+    EXPECT_EQ(data_.Towns().FindPrefix("ae"), 1);
+    EXPECT_EQ(data_.PostalCodes().FindPrefix("52"), 1);
+    EXPECT_EQ(data_.AreaCodes().FindPrefix("0241"), 0);  // "0241" sorts before "030"
+    BookList& books = data_.Books();
+    EXPECT_EQ(books.Find(1, "Meier", ""), 5);
+    EXPECT_EQ(books.Find(0, "", ""), 0);
+    FieldDictionary& surnames = books.Surnames();
+    for (int n = 0; n < surnames.Count(); ++n) {
+        const std::string word(surnames.Word(n));
+        EXPECT_EQ(surnames.LowerBound(word), n) << word;
+    }
+    EXPECT_EQ(data_.Names().LowerBound("mue"), surnames.LowerBound("M\xFCller"));
+    EXPECT_EQ(data_.StreetIndex().Count(1), 2);
+    EXPECT_EQ(data_.StreetIndex().Item(books, 0, 0), "Hauptstr.");
+    EXPECT_EQ(data_.HeadingIndex().Count(0), 1);
+    const int entry = data_.NameIndex().Find(books, "Abel");
+    ASSERT_GE(entry, 0);
+    EXPECT_EQ(data_.NameIndex().Name(books, entry), "Abel");
+    std::vector<std::int16_t> found;
+    EXPECT_EQ(data_.NameIndex().Books(entry, 0, 1, &found), 2);
+    EXPECT_EQ(found, (std::vector<std::int16_t>{0, 1}));
+    PhoneticIds ids;
+    ASSERT_EQ(books.Phonetic().Find("Maier", &ids), 0);
+    ASSERT_EQ(ids.Count(), 2);  // Mayer and Meier
+    EXPECT_EQ(books.Surnames().Word(ids.At(0) - 1), "Mayer");
+    int position = 0;
+    EXPECT_GE(books.Banks().NextMatch(&position, "10115"), 0);
+    EXPECT_EQ(books.Books().Name(1), "Aachen");
+}
+
+}  // namespace
+}  // namespace vendarion
