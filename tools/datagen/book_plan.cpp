@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
-#include <utility>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace vendarion::datagen {
 namespace {
@@ -18,20 +18,25 @@ constexpr std::size_t kTinyBookStride = 650;
 constexpr std::uint32_t kTinyEntriesPerBook = 40;
 
 struct Counts {
-    std::map<std::string, std::set<std::string>> postal_codes_of_town;
-    std::map<std::string, std::set<std::string>> towns_of_postal_code;
-    std::map<std::pair<std::string, std::string>, int> books_of_place;
+    std::unordered_map<std::string, int> postal_codes_of_town;
+    std::unordered_map<std::string, int> towns_of_postal_code;
+    std::unordered_map<std::string, int> books_of_place;  // key: town TAB postal code
 };
 
+std::string PlaceKey(const Place& place) { return place.town + '\t' + place.postal_code; }
+
+// Counts distinct pairs only: a pair listed twice in one book counts once.
 Counts CountPlaces(const Facts& facts) {
     Counts counts;
-    std::set<std::tuple<std::string, std::string, std::string>> seen;
+    std::unordered_set<std::string> pairs;
+    std::unordered_set<std::string> book_pairs;
     for (const Place& place : facts.places) {
-        counts.postal_codes_of_town[place.town].insert(place.postal_code);
-        counts.towns_of_postal_code[place.postal_code].insert(place.town);
-        if (seen.insert({place.area_code, place.town, place.postal_code}).second) {
-            ++counts.books_of_place[{place.town, place.postal_code}];
+        const std::string key = PlaceKey(place);
+        if (pairs.insert(key).second) {
+            ++counts.postal_codes_of_town[place.town];
+            ++counts.towns_of_postal_code[place.postal_code];
         }
+        if (book_pairs.insert(place.area_code + '\t' + key).second) ++counts.books_of_place[key];
     }
     return counts;
 }
@@ -44,11 +49,10 @@ int IndexOf(std::vector<std::string>* list, const std::string& text) {
 }
 
 void AddPlace(const Place& place, const Counts& counts, BookPlan* plan) {
-    const double town_size = static_cast<double>(counts.postal_codes_of_town.at(place.town).size());
-    const double share =
-        std::pow(town_size, kDensityExponent) /
-        static_cast<double>(counts.towns_of_postal_code.at(place.postal_code).size()) /
-        counts.books_of_place.at({place.town, place.postal_code});
+    const double town_size = counts.postal_codes_of_town.at(place.town);
+    const double share = std::pow(town_size, kDensityExponent) /
+                         counts.towns_of_postal_code.at(place.postal_code) /
+                         counts.books_of_place.at(PlaceKey(place));
     PlaceUse use;
     use.place_index = IndexOf(&plan->place_names, place.town);
     use.postal_index = IndexOf(&plan->postal_codes, place.postal_code);

@@ -15,6 +15,8 @@ from fold import fold
 # Leading words that never identify a town on their own.
 _GENERIC = {"bad", "sankt", "neu", "gross", "klein", "alt", "hohen", "nieder", "ober",
             "unter", "bei", "am", "an", "im", "in", "ost", "west", "nord", "sued"}
+# Words after which a town name goes on with a qualifier ("Frankfurt am Main").
+_PARTICLES = {"am", "an", "im", "in", "bei", "ob", "vor", "auf", "unter", "ueber"}
 MAX_PLACES_PER_BOOK = 255
 MAX_POSTAL_CODES_PER_BOOK = 255
 
@@ -52,9 +54,6 @@ def build_towns(pairs):
                 towns.append(current)
             current.postal_codes.append(code)
     return towns
-
-
-_PARTICLES = {"am", "an", "im", "in", "bei", "ob", "vor", "auf", "unter", "ueber"}
 
 
 def _town_keys(name):
@@ -106,6 +105,7 @@ def _nearest_votes(code, links, towns):
 
 
 def _choose(code, found, links, towns):
+    """The one town among the name matches that fits the neighbourhood, or None."""
     # A town far away from every neighbour is a different place of the same name.
     area = _votes(code, links, towns, 3)
     if sum(area.values()) >= 5:
