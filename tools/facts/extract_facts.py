@@ -12,8 +12,10 @@ import json
 import os
 import sys
 
-import bson_strings
-import link_areas
+sys.dont_write_bytecode = True  # keep the source folder free of __pycache__
+
+import bson_strings  # noqa: E402
+import link_areas  # noqa: E402
 
 # Area codes that the geodata splits into sub-ranges of a shorter code.
 _SUB_RANGES_OF = "621"
