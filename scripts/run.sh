@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release configuration and starts the program.
+# Installs what is missing, builds the release configuration (with the sample data
+# set) and starts the program on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 tool=build/release/tools/query/vendarion-query
+data=build/release/data
 "$tool" help
 echo
 echo "Folding and sound-alike codes of a few names:"
-"$tool" fold "Groß-Gerau" "Müller" "O'Neill" "Château-Landon"
-"$tool" phonetic "Meier" "Mayer" "Schmidt" "Schmitt" "Müller-Lüdenscheid"
+"$tool" fold "Groß-Gerau" "Müller" "O'Neill"
+"$tool" phonetic "Meier" "Mayer" "Schmidt" "Schmitt"
+echo
+echo "The sample data set in $data:"
+"$tool" towns --data "$data" "Berl" 3
+"$tool" postcodes --data "$data" "8033" 3
+"$tool" banks --data "$data" "dresden" | head -3
+"$tool" soundalike --data "$data" "Meier" | head -5
