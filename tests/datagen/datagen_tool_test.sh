@@ -3,16 +3,7 @@
 # arguments and unwritable folders fail with their exit codes.
 set -u
 tool=$1
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../support/check.sh"
 
 mkdir "$work/a" "$work/b"
 check "tiny exit" "0" "$("$tool" --size tiny --seed 9 "$work/a" >/dev/null; echo $?)"
@@ -27,7 +18,4 @@ check "missing folder exit" "1" "$("$tool" --size tiny "$work/none" 2>/dev/null;
 check "missing facts exit" "1" \
     "$("$tool" --size tiny --facts "$work/none" "$work/a" 2>/dev/null; echo $?)"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures checks failed"
-    exit 1
-fi
+finish_checks

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/setting_names.h"
-#include "personal/memory_settings.h"
+#include "support/memory_settings.h"
 
 namespace vendarion {
 namespace {

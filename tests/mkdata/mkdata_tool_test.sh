@@ -2,16 +2,7 @@
 # Runs vendarion-mkdata as a user would and checks its exit codes and messages.
 set -u
 tool=$1
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../support/check.sh"
 
 mkdir -p "$work/src" "$work/out"
 printf 'book\t0\tBerlin\t10115\narea\t030\n' > "$work/src/books.tsv"
@@ -30,7 +21,4 @@ check "bad line message" "vendarion-mkdata: $work/src/subscribers.tsv:2: expecte
 check "bad line exit" "1" "$("$tool" "$work/src" "$work/out" 2>/dev/null; echo $?)"
 check "archives kept" "Code.mf Data.mf Index.mf List.mf" "$(cd "$work/out" && echo *)"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures checks failed"
-    exit 1
-fi
+finish_checks

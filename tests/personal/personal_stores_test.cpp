@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "base/setting_names.h"
-#include "personal/memory_settings.h"
+#include "support/memory_settings.h"
 #include "support/temp_dir.h"
 
 namespace vendarion {

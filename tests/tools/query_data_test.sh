@@ -4,16 +4,7 @@
 set -u
 tool=$1
 writer=$2
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../support/check.sh"
 
 data=$work/good
 mkdir "$data"
@@ -62,8 +53,5 @@ check "damaged block" "vendarion-query: entry 0 cannot be read (damaged block)" 
     "$("$tool" entries 0 0 1 --data "$work/badblock" 2>&1)"
 check "damaged block exit" "1" "$("$tool" entries 0 0 1 --data "$work/badblock" >/dev/null 2>&1; echo $?)"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures checks failed"
-    exit 1
-fi
+finish_checks
 echo "all query data checks passed"

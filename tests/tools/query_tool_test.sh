@@ -2,16 +2,7 @@
 # Runs vendarion-query as a user would and checks its output and exit codes.
 set -u
 tool=$1
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../support/check.sh"
 
 check "fold" "Groß-Gerau	gross gerau" "$("$tool" fold 'Groß-Gerau')"
 check "phonetic" "Müller-Lüdenscheid	MLRLTNST" "$("$tool" phonetic 'Müller-Lüdenscheid')"
@@ -26,8 +17,5 @@ printf '\x00\x00\x00\x00' > "$work/empty.mf"
 check "empty archive" "# $work/empty.mf: 0 members, directory at 0, version 1.1" \
     "$("$tool" archive "$work/empty.mf" | head -1)"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures checks failed"
-    exit 1
-fi
+finish_checks
 echo "all query tool checks passed"
