@@ -1,0 +1,282 @@
+#include "query/search_cursor.h"
+
+#include <algorithm>
+
+#include "base/byte_view.h"
+#include "store/book_list.h"
+#include "store/main_table_format.h"
+
+namespace vendarion {
+namespace {
+
+namespace fmt = main_table_format;
+
+constexpr std::size_t kMaxStreetText = 127;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' '; }
+// A character above the blank that is not a digit.
+bool IsNonDigit(char c) { return static_cast<unsigned char>(c) > 0x20 && !IsDigit(c); }
+
+void TrimTrailingBlanks(std::string* text) {
+    while (!text->empty() && IsBlank(text->back())) text->pop_back();
+}
+
+void TrimTrailingDigits(std::string* text) {
+    while (!text->empty() && IsDigit(text->back())) text->pop_back();
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string LowerAsciiText(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) c = LowerAscii(c);
+    return lowered;
+}
+
+// The range of a prefix lookup, or the no-match range when no word begins with it.
+ValueRange PrefixRange(FieldDictionary& dictionary, std::string_view text) {
+    if (text.empty()) return kUnsetRange;
+    ValueRange range;
+    if (!dictionary.PrefixRange(text, &range.low, &range.high)) return kNoMatchRange;
+    return range;
+}
+
+ValueRange NameRange(BookList& books, const SearchRequest& request, NameMode mode,
+                     SearchCursor* cursor) {
+    switch (mode) {
+        case NameMode::kExact:
+        case NameMode::kExactComplete: {
+            ValueRange range;
+            if (!books.Surnames().EqualRange(request.surname, &range.low, &range.high)) {
+                return kNoMatchRange;
+            }
+            return range;
+        }
+        case NameMode::kPhonetic:
+            return books.Phonetic().Find(request.surname, &cursor->candidates) == 0 &&
+                           cursor->candidates.Count() > 0
+                       ? ValueRange{0, 0}
+                       : kNoMatchRange;
+        case NameMode::kNameParts:
+            cursor->lowered_name = LowerAsciiText(request.surname);
+            cursor->name_part_matches.assign(
+                static_cast<std::size_t>(std::max(books.Surnames().Count(), 0)), 0);
+            return {0, 0};
+        case NameMode::kNormal:
+        case NameMode::kNormalComplete:
+            break;
+    }
+    return PrefixRange(books.Surnames(), request.surname);
+}
+
+// The record number the walk starts at. Every walk starts at a main entry: the
+// first one of the book for the whole-book walks, else the first one of the
+// surname range. The first-name condition does not move the start, so that the
+// sub-entries of the range's first main entries are visited as well.
+int StartPosition(BookList& books, const SearchCursor& cursor) {
+    MainTable& table = books.Table();
+    if (!cursor.surname_present) return table.Find(cursor.book, -2, -2);
+    switch (cursor.mode) {
+        case NameMode::kNormal:
+        case NameMode::kExact:
+            return table.Find(cursor.book, cursor.name_range.low, -2);
+        case NameMode::kPhonetic:
+            return table.Find(cursor.book, cursor.candidates.At(0) - 1, -1);
+        case NameMode::kNormalComplete:
+        case NameMode::kExactComplete:
+        case NameMode::kNameParts:
+            break;
+    }
+    return table.Find(cursor.book, -2, -2);
+}
+
+std::uint32_t Id24(const std::uint8_t* record, std::size_t offset) {
+    return LoadU24BigEndian(record + offset);
+}
+
+int Level(const std::uint8_t* record) { return record[fmt::kFlags] & fmt::kLevelMask; }
+
+bool PassesFields(const SearchCursor& cursor, const std::uint8_t* record) {
+    return cursor.first_name_range.Admits(Id24(record, fmt::kFirstName)) &&
+           cursor.street_range.Admits(Id24(record, fmt::kStreet)) &&
+           cursor.heading_range.Admits(Id24(record, fmt::kHeading));
+}
+
+// Mode kNameParts: whether the surname with this id contains the lowered text.
+bool SurnameContains(BookList& books, SearchCursor* cursor, std::uint32_t id) {
+    const std::int64_t word = static_cast<std::int64_t>(id) - 1;
+    if (word < 0 || word >= static_cast<std::int64_t>(cursor->name_part_matches.size())) {
+        return false;
+    }
+    std::uint8_t& known = cursor->name_part_matches[static_cast<std::size_t>(word)];
+    if (known == 0) {
+        const std::string lowered = LowerAsciiText(books.Surnames().Word(static_cast<int>(word)));
+        known = lowered.find(cursor->lowered_name) != std::string::npos ? 1 : 2;
+    }
+    return known == 1;
+}
+
+// What the surname test makes of a record.
+enum class NameVerdict { kTestFields, kSkip, kJumped, kFinished };
+// What the walk does with a record.
+enum class Verdict { kHit, kSkip, kJumped, kFinished };
+
+Verdict FromNameVerdict(NameVerdict verdict) {
+    switch (verdict) {
+        case NameVerdict::kSkip:
+            return Verdict::kSkip;
+        case NameVerdict::kJumped:
+            return Verdict::kJumped;
+        case NameVerdict::kTestFields:
+        case NameVerdict::kFinished:
+            break;
+    }
+    return Verdict::kFinished;
+}
+
+// Mode kPhonetic, a main entry with surname id m: moves along the candidate runs.
+NameVerdict PhoneticMain(BookList& books, SearchCursor* cursor, std::int64_t m) {
+    const PhoneticIds& ids = cursor->candidates;
+    const int count = ids.Count();
+    while (cursor->run_start < count && ids.At(cursor->run_start + cursor->run_extra) < m) {
+        cursor->run_start += cursor->run_extra + 1;
+        cursor->run_extra = 0;
+        while (cursor->run_start + cursor->run_extra + 1 < count &&
+               static_cast<std::int64_t>(ids.At(cursor->run_start + cursor->run_extra + 1)) ==
+                   static_cast<std::int64_t>(ids.At(cursor->run_start + cursor->run_extra)) + 1) {
+            ++cursor->run_extra;
+        }
+    }
+    if (cursor->run_start >= count) return NameVerdict::kFinished;
+    const std::int32_t next = ids.At(cursor->run_start);
+    if (next <= m) return NameVerdict::kTestFields;
+    // No surname of the book lies between m and the next candidate: jump there.
+    const int position = books.Table().Find(cursor->book, next - 1, -1);
+    if (position < 0) return NameVerdict::kFinished;
+    // A damaged table could send the walk back; never let it go round in a circle.
+    cursor->position = std::max(position, cursor->position + 1);
+    return NameVerdict::kJumped;
+}
+
+// Modes other than kPhonetic, a main entry or a sub-entry to be tested on its own.
+NameVerdict SurnameTest(BookList& books, SearchCursor* cursor, const std::uint8_t* record) {
+    if (!cursor->surname_present) return NameVerdict::kTestFields;
+    const std::uint32_t id = Id24(record, fmt::kSurname);
+    if (cursor->mode == NameMode::kNameParts) {
+        return SurnameContains(books, cursor, id) ? NameVerdict::kTestFields : NameVerdict::kSkip;
+    }
+    const ValueRange& range = cursor->name_range;
+    if (id < static_cast<std::int64_t>(range.low) + 1) return NameVerdict::kSkip;
+    if (id <= static_cast<std::int64_t>(range.high) + 1) return NameVerdict::kTestFields;
+    const bool sorted_walk = cursor->mode == NameMode::kNormal || cursor->mode == NameMode::kExact;
+    // Main entries are sorted by surname: past the range, the walk of a book's
+    // surname range is over.
+    return sorted_walk && Level(record) == 0 ? NameVerdict::kFinished : NameVerdict::kSkip;
+}
+
+// What to do with the record at the cursor's position.
+Verdict Judge(BookList& books, SearchCursor* cursor, const std::uint8_t* record) {
+    const bool main_entry = Level(record) == 0;
+    if (!main_entry && cursor->in_matched_main) return Verdict::kHit;
+    if (main_entry) {
+        cursor->in_matched_main = false;
+        cursor->main_emitted = false;
+        cursor->last_main = cursor->position;
+    }
+    NameVerdict verdict = NameVerdict::kTestFields;
+    if (cursor->mode == NameMode::kPhonetic && cursor->surname_present) {
+        if (!main_entry) return Verdict::kSkip;
+        verdict = PhoneticMain(books, cursor, Id24(record, fmt::kSurname));
+    } else {
+        verdict = SurnameTest(books, cursor, record);
+    }
+    if (verdict != NameVerdict::kTestFields) return FromNameVerdict(verdict);
+    return PassesFields(*cursor, record) ? Verdict::kHit : Verdict::kSkip;
+}
+
+// Delivers the hit at the cursor's position. A sub-entry that matched on its own
+// under a main entry that did not is preceded by that main entry, once; the walk then
+// revisits the group's sub-entries, each returned only when it matches itself.
+StepResult DeliverHit(MainTable& table, SearchCursor* cursor, const std::uint8_t* record,
+                      RawRecord* hit) {
+    if (Level(record) == 0) {
+        cursor->in_matched_main = true;
+    } else if (!cursor->in_matched_main && !cursor->main_emitted) {
+        cursor->main_emitted = true;
+        cursor->position = cursor->last_main;
+        if (table.ReadOne(cursor->position, hit) != 0) {
+            cursor->position = -1;
+            return StepResult::kFinished;
+        }
+        ++cursor->position;
+        return StepResult::kHit;
+    }
+    std::copy_n(record, fmt::kRecordSize, hit->begin());
+    ++cursor->position;
+    return StepResult::kHit;
+}
+
+}  // namespace
+
+std::string StreetSearchText(std::string_view street) {
+    std::string text(street.substr(0, kMaxStreetText));
+    TrimTrailingBlanks(&text);
+    if (!text.empty() && IsNonDigit(text.back())) {
+        std::size_t end = text.size() - 1;
+        while (end > 0 && IsBlank(text[end - 1])) --end;
+        std::size_t digits = end;
+        while (digits > 0 && IsDigit(text[digits - 1])) --digits;
+        if (digits < end && digits > 0) {
+            text.resize(digits);
+            TrimTrailingBlanks(&text);
+        }
+    }
+    if (!text.empty() && IsNonDigit(text.front())) {
+        TrimTrailingDigits(&text);
+        TrimTrailingBlanks(&text);
+    }
+    return text;
+}
+
+SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int book, NameMode mode) {
+    SearchCursor cursor;
+    cursor.book = book;
+    cursor.surname_present = !request.surname.empty();
+    cursor.mode = cursor.surname_present ? mode : NameMode::kNormal;
+    if (cursor.surname_present) cursor.name_range = NameRange(books, request, cursor.mode, &cursor);
+    cursor.first_name_range = PrefixRange(books.FirstNames(), request.first_name);
+    cursor.street_range = PrefixRange(books.Streets(), StreetSearchText(request.street));
+    cursor.heading_range = PrefixRange(books.Headings(), request.heading);
+    const bool no_match = cursor.name_range.NoMatch() || cursor.first_name_range.NoMatch() ||
+                          cursor.street_range.NoMatch() || cursor.heading_range.NoMatch();
+    if (!no_match) cursor.position = StartPosition(books, cursor);
+    cursor.last_main = cursor.position;
+    return cursor;
+}
+
+StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawRecord* hit) {
+    MainTable& table = books.Table();
+    while (cursor->position >= 0) {
+        if (budget <= 0) return StepResult::kBudgetUsed;
+        --budget;
+        const ByteView view = table.Record(cursor->position);
+        if (view.empty() || LoadU16(view.data() + fmt::kBook) > cursor->book) break;
+        switch (Judge(books, cursor, view.data())) {
+            case Verdict::kHit:
+                return DeliverHit(table, cursor, view.data(), hit);
+            case Verdict::kSkip:
+                ++cursor->position;
+                break;
+            case Verdict::kJumped:
+                return StepResult::kBudgetUsed;
+            case Verdict::kFinished:
+                cursor->position = -1;
+                break;
+        }
+    }
+    cursor->position = -1;
+    return StepResult::kFinished;
+}
+
+}  // namespace vendarion
