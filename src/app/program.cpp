@@ -1,0 +1,66 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <memory>
+#include <string>
+
+#include "app/application.h"
+#include "app/drive_dialog.h"
+#include "app/linux_platform.h"
+#include "app/settings_file.h"
+#include "app/startup_message.h"
+#include "ui/main_window.h"
+#include "ui/qt_messages.h"
+#include "ui/startup_picture.h"
+
+namespace vendarion {
+namespace {
+
+// The oldest toolkit the window is made for: 6.2, weighed as major * 10000 + minor.
+constexpr int kRequiredToolkit = 60002;
+constexpr int kOutOfMemoryText = 1307;
+
+std::string CommandLine(int argc, char** argv) {
+    std::string line;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0) line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+    QApplication application(argc, argv);
+    SettingsFile settings(DefaultSettingsPath());
+    QtMessages messages;
+    LinuxPlatform platform;
+    QtDriveChooser drive_chooser;
+    StartupServices services{settings, messages, platform, drive_chooser};
+    if (!CheckOperatingSystem(platform, settings, messages)) return 1;
+    if (!CheckToolkitVersion(qVersion(), kRequiredToolkit, messages)) return 1;
+    const StartupSwitches switches = ParseSwitches(CommandLine(argc, argv));
+
+    Application data;
+    if (!data.InitData(services, switches)) return 1;
+    {
+        StartupPicture picture;
+        picture.exec();
+    }
+    std::unique_ptr<MainWindow> window =
+        MainWindow::Create({*data.Data(), data.Stores(), settings, messages});
+    if (window == nullptr) {
+        ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
+        return 1;
+    }
+    messages.SetParent(window.get());
+    window->show();
+    QApplication::exec();
+    messages.SetParent(nullptr);
+    window.reset();
+    data.Exit();
+    return 0;
+}
+
+}  // namespace vendarion

@@ -1,0 +1,91 @@
+#include "ui/command_rules.h"
+
+#include "ui/list_types.h"
+
+namespace vendarion {
+namespace {
+
+bool In(ListType type, std::initializer_list<ListType> types) {
+    for (const ListType candidate : types) {
+        if (type == candidate) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool CommandEnabled(int command, const CommandContext& context) {
+    using enum ListType;
+    switch (command) {
+        case command::kGo:
+            if (context.type == kTowns) return context.rows > 0;
+            return !context.searching &&
+                   In(context.type, {kNames, kInternet, kInternetTowns, kInternetPostalCodes,
+                                     kInternetAreaCodes, kInternetSurnames});
+        case command::kCancel:
+            return context.searching;
+        case command::kTownNames:
+            return context.has_town;
+        case command::kTownStreets:
+        case command::kTownHeadings:
+            return context.has_town && !context.multi_town;
+        case command::kMarkAllTowns:
+            return context.type == kTowns && context.rows > 0;
+        default:
+            break;
+    }
+    return true;
+}
+
+bool CommandChecked(int command, const CommandContext& context) {
+    switch (command) {
+        case command::kToolbar:
+            return context.toolbar;
+        case command::kDetailedView:
+            return context.detailed;
+        default:
+            break;
+    }
+    // The place commands name the plain or the Internet list by the mode, so each is
+    // marked in both.
+    const std::optional<ListType> list = CommandList(command, context.type);
+    return list && context.type == *list;
+}
+
+std::optional<ListType> CommandList(int command, ListType current) {
+    const bool internet = IsInternetMode(current);
+    using enum ListType;
+    switch (command) {
+        case command::kSearch:
+            return kNone;
+        case command::kInternet:
+            return kInternet;
+        case command::kTowns:
+            return internet ? kInternetTowns : kTowns;
+        case command::kPostalCodes:
+            return internet ? kInternetPostalCodes : kPostalCodes;
+        case command::kAreaCodes:
+            return internet ? kInternetAreaCodes : kAreaCodes;
+        case command::kSurnames:
+            return internet ? kInternetSurnames : kSurnames;
+        case command::kTownNames:
+            return kNames;
+        case command::kTownStreets:
+            return kStreets;
+        case command::kTownHeadings:
+            return kHeadings;
+        case command::kCountryCodes:
+            return kCountryCodes;
+        case command::kBankCodes:
+            return kBankCodes;
+        case command::kPhoneBook:
+            return kPhoneBook;
+        case command::kNotes:
+            return kNotes;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vendarion

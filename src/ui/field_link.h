@@ -1,0 +1,51 @@
+// How the plain input fields and the list work together until the fields complete
+// typed texts themselves: a typed text positions the list that belongs to its field
+// (or starts the names search again), the row that gains the focus is written into
+// its field, and Enter opens the focused row. Also remembers whether a field's text
+// was taken from the list, which opening a row asks.
+#pragma once
+
+#include <QObject>
+#include <array>
+
+class QTreeView;
+
+#include "search/list_type.h"
+#include "ui/input_field.h"
+
+namespace vendarion {
+
+class InputFields;
+class ListController;
+
+class FieldLink final : public QObject {
+    Q_OBJECT
+
+public:
+    // view is the list view whose focused row fills the fields.
+    FieldLink(ListController& lists, InputFields& inputs, QTreeView* view,
+              QObject* parent = nullptr);
+
+    // The text of the field was taken from the list (the user chose a row, or the
+    // typed text starts a row).
+    bool TakenFromList(InputField field) const { return taken_[static_cast<int>(field)]; }
+
+signals:
+    // Enter in a field asks to open the focused row (or to search, in the names list).
+    void OpenRequested();
+    void SearchRequested();
+
+private:
+    void OnListEntered(ListType type);
+    void OnEdited(InputField field);
+    void OnEntered(InputField field);
+    void OnCurrentRowChanged(int row);
+    void Position(InputField field);
+    void Fill(InputField field, int row, bool taken);
+
+    ListController& lists_;
+    InputFields& inputs_;
+    std::array<bool, kInputFieldCount> taken_{};
+};
+
+}  // namespace vendarion

@@ -1,0 +1,44 @@
+// The input fields above the list as the main window sees them: texts, enabled and
+// visible fields, the name search mode, and what the user does in them. The window
+// works only through this interface, so the panels with suggestions can take the
+// place of the plain fields without changing it.
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "query/name_mode.h"
+#include "ui/input_field.h"
+
+namespace vendarion {
+
+class InputFields : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    // Windows-1252 texts.
+    virtual std::string Text(InputField field) const = 0;
+    // Sets a text as the program; no Edited signal follows.
+    virtual void SetText(InputField field, std::string_view text) = 0;
+    // Enables the fields of the mask (FieldBit of each) and empties every field it
+    // disables; the first name follows the name field when allowed.
+    virtual void SetEnabledFields(int mask, bool first_name_allowed) = 0;
+    // Shows the fields of the mask and hides the others.
+    virtual void SetVisibleFields(int mask) = 0;
+    virtual NameMode Mode() const = 0;
+    virtual void SetMode(NameMode mode) = 0;
+    virtual void FocusField(InputField field) = 0;
+
+signals:
+    // The user changed the text of a field.
+    void Edited(vendarion::InputField field);
+    // The user pressed Enter in a field.
+    void Entered(vendarion::InputField field);
+    // The user chose another name search mode.
+    void ModeChosen();
+};
+
+}  // namespace vendarion

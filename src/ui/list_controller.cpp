@@ -1,0 +1,419 @@
+#include "ui/list_controller.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QTreeView>
+
+#include "base/fold_text.h"
+#include "base/messages.h"
+#include "base/setting_names.h"
+#include "personal/personal_stores.h"
+#include "resources/string_table.h"
+#include "search/count_text.h"
+#include "search/row_entry.h"
+#include "search/search_control.h"
+#include "store/data_set.h"
+#include "ui/activity_display.h"
+#include "ui/card_text.h"
+#include "ui/detail_card.h"
+#include "ui/input_fields.h"
+#include "ui/list_count_text.h"
+#include "ui/list_pane.h"
+#include "ui/list_spec.h"
+#include "ui/navigation_tree.h"
+#include "ui/search_driver.h"
+#include "ui/ui_text.h"
+
+namespace vendarion {
+namespace {
+
+constexpr int kTownCombinationText = 1601;
+constexpr int kCountryHint = 1618;
+constexpr int kBankHint = 1619;
+constexpr int kLevelColumn = 10;
+
+bool IsSearchList(ListType type) {
+    return type == ListType::kNames || type == ListType::kCountryCodes ||
+           type == ListType::kBankCodes;
+}
+
+bool StartsWithText(const std::string& row_text, const std::string& typed, bool digits) {
+    if (digits) return row_text.starts_with(typed);
+    return FoldText(row_text).starts_with(FoldText(typed));
+}
+
+}  // namespace
+
+ListController::ListController(const WindowServices& services, SearchDriver& search,
+                               const ListWidgets& widgets, QObject* parent)
+    : QObject(parent),
+      services_(services),
+      search_(search),
+      widgets_(widgets),
+      sources_(services.data, search.Control().Rows(), services.stores) {
+    QTreeView* view = widgets_.pane->View();
+    view->setModel(&model_);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListController::OnSelectionChanged);
+    connect(widgets_.inputs, &InputFields::ModeChosen, this, &ListController::OnModeChosen);
+    connect(widgets_.pane, &ListPane::SearchTextEdited, this, &ListController::OnSearchTextEdited);
+    connect(&search_, &SearchDriver::Started, this, &ListController::OnSearchStarted);
+    connect(&search_, &SearchDriver::LineAddedAt, this, &ListController::OnLineAdded);
+    connect(&search_, &SearchDriver::Finished, this, &ListController::OnSearchFinished);
+}
+
+SearchControl& ListController::Control() { return search_.Control(); }
+
+void ListController::ShowList(ListType type, bool focus) {
+    if (initialised_ && type == type_) return;
+    if (MultiTown() && (type == ListType::kStreets || type == ListType::kHeadings)) return;
+    CancelSearch();
+    widgets_.pane->ShowSearchBox(false);
+    bool focus_town = false;
+    if (initialised_) {
+        LeaveList(type);
+        if (remembered_.CarryOver(type_, type)) {
+            if (type == ListType::kNames) widgets_.inputs->SetMode(NameMode::kNormal);
+            focus_town = type == ListType::kTowns;
+        }
+    }
+    type_ = type;
+    initialised_ = true;
+    Control().Inputs().list_type = type;
+    suppress_fill_ = true;
+    widgets_.tree->Select(type);
+    const ListTypeInfo& info = InfoOf(type);
+    widgets_.pane->View()->setSelectionMode(info.several_rows ? QAbstractItemView::ExtendedSelection
+                                                              : QAbstractItemView::SingleSelection);
+    const ListSpec spec = ParseListSpec(LoadString(info.spec), TownCaption());
+    PrepareSource(type);
+    widgets_.inputs->SetEnabledFields(info.inputs, AllowsFirstName(type));
+    widgets_.pane->SetTitle(ToQString(spec.title));
+    widgets_.pane->SetListVisible(info.has_list);
+    model_.SetSource(&sources_.For(type), spec.columns);
+    const std::string saved = info.key.empty()
+                                  ? std::string()
+                                  : Read(services_.settings, setting::ColumnWidths(info.key));
+    widgets_.pane->SetColumnWidths(ColumnWidths(spec.columns, saved));
+    EnterList(type);
+    if (FocusedRow() < 0 && model_.rowCount() > 0) SelectRow(0);
+    suppress_fill_ = false;
+    RefreshCountText();
+    ShowCard(FocusedRow());
+    if (focus_town) {
+        widgets_.inputs->FocusField(InputField::kTown);
+    } else if (focus) {
+        FocusMainField(type);
+    }
+    emit StateChanged();
+}
+
+void ListController::LeaveList(ListType next) {
+    (void)next;
+    SaveColumnWidths();
+    RememberedInputs::Texts& texts = remembered_.Of(type_);
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        texts[i] = widgets_.inputs->Text(static_cast<InputField>(i));
+    }
+    if (type_ == ListType::kCountryCodes || type_ == ListType::kBankCodes) {
+        remembered_.SearchText(type_) = FromQString(widgets_.pane->SearchBox()->text());
+    }
+}
+
+void ListController::PrepareSource(ListType type) {
+    if (type == ListType::kTowns) {
+        const std::string& surname = remembered_.Field(type, InputField::kName);
+        if (surname.empty()) {
+            sources_.Towns().ClearTownFilter();
+        } else {
+            sources_.Towns().SetTownFilter(
+                BooksWithSurname(services_.data.NameIndex(), services_.data.Books(), surname));
+        }
+    } else if (type == ListType::kInternetTowns) {
+        sources_.Towns().ClearTownFilter();
+    }
+    sources_.Streets().SetBook(town_book_);
+    sources_.Headings().SetBook(town_book_);
+}
+
+void ListController::EnterList(ListType type) {
+    RememberedInputs::Texts texts = remembered_.Of(type);
+    if (type == ListType::kTowns && sources_.Towns().Filtered() && sources_.Towns().Count() == 1) {
+        texts[static_cast<int>(InputField::kTown)] = sources_.Towns().Text(0, 0);
+    }
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        widgets_.inputs->SetText(static_cast<InputField>(i), texts[i]);
+    }
+    switch (type) {
+        case ListType::kNames:
+            StartSearch();
+            break;
+        case ListType::kCountryCodes:
+        case ListType::kBankCodes:
+            widgets_.pane->SearchBox()->setText(ToQString(remembered_.SearchText(type)));
+            widgets_.pane->ShowSearchBox(true,
+                                         type == ListType::kBankCodes ? kBankHint : kCountryHint);
+            StartSearch();
+            break;
+        default:
+            emit ListEntered(type);
+            break;
+    }
+}
+
+std::string ListController::TownCaption() const {
+    return MultiTown() ? std::string(LoadString(kTownCombinationText)) : town_name_;
+}
+
+bool ListController::MultiTown() const { return search_.Control().Towns().Active(); }
+
+void ListController::ChooseTown(int book, const std::string& name) {
+    (void)Control().SetUpTownSet({});
+    has_town_ = true;
+    town_book_ = book;
+    town_name_ = name;
+    Control().Inputs().town_book = book;
+    widgets_.tree->SetTown(ToQString(name), book, false);
+}
+
+bool ListController::ChooseTowns(std::span<const int> books) {
+    if (Control().SetUpTownSet(books) < 2) {
+        (void)Control().SetUpTownSet({});
+        return false;
+    }
+    has_town_ = true;
+    town_book_ = -1;
+    town_name_.clear();
+    Control().Inputs().town_book = -1;
+    widgets_.tree->SetTown(UiString(kTownCombinationText), -1, true);
+    return true;
+}
+
+void ListController::ShowTownsUnfiltered() {
+    sources_.Towns().ClearTownFilter();
+    model_.Reload();
+    RefreshCountText();
+    emit StateChanged();
+}
+
+std::string ListController::RowText(int row, int column) {
+    if (row < 0 || row >= model_.rowCount()) return {};
+    return sources_.For(type_).Text(row, column);
+}
+
+std::optional<SubscriberEntry> ListController::RowEntry(int row) {
+    if (!IsEntryList(type_) || row < 0 || row >= model_.rowCount()) return std::nullopt;
+    std::array<std::string, kEntryRowColumns> cells;
+    std::array<std::string_view, kEntryRowColumns> views;
+    for (int column = 0; column < kEntryRowColumns; ++column) {
+        cells[column] = RowText(row, column);
+        views[column] = cells[column];
+    }
+    SubscriberEntry entry;
+    if (!EntryFromRow(views, &entry)) return std::nullopt;
+    return entry;
+}
+
+void ListController::RefreshCountText() {
+    std::string text;
+    if (IsSearchList(type_)) {
+        text = Control().CountText();
+    } else if (type_ == ListType::kInternet) {
+        text = CountText(count_base::kNamesFound, model_.rowCount());
+    } else {
+        ListCounts counts;
+        counts.rows = model_.rowCount();
+        counts.town_filter = type_ == ListType::kTowns && sources_.Towns().Filtered();
+        counts.marked_towns = MultiTown() ? Control().Towns().Count() : 0;
+        counts.store_exists = type_ == ListType::kPhoneBook ? services_.stores.phone_book != nullptr
+                                                            : services_.stores.notes != nullptr;
+        text = ListCountText(type_, counts);
+    }
+    const int selected = static_cast<int>(SelectedRows().size());
+    if (CountsMarkedRows(type_) && selected >= 2) text = WithMarkedCount(text, selected);
+    widgets_.pane->SetStatus(ToQString(text));
+}
+
+void ListController::ShowCard(int row) {
+    if (!detailed_ || !InfoOf(type_).shows_card || row < 0 || row >= model_.rowCount()) {
+        widgets_.card->SetBlocks({});
+        return;
+    }
+    const CellReader cell = [this, row](int column) { return RowText(row, column); };
+    if (type_ == ListType::kBankCodes && Control().Rows().Shown() != ListRows::Source::kBook) {
+        widgets_.card->SetBlocks(BankCard(cell));
+    } else if (type_ == ListType::kCountryCodes) {
+        widgets_.card->SetBlocks(CountryCard(cell));
+    } else {
+        widgets_.card->SetBlocks(EntryCard(cell));
+    }
+}
+
+int ListController::FocusedRow() const {
+    const QModelIndex current = widgets_.pane->View()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+std::vector<int> ListController::SelectedRows() const {
+    std::vector<int> rows;
+    const QItemSelection selection = widgets_.pane->View()->selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ListController::SelectRow(int row) {
+    if (row < 0 || row >= model_.rowCount()) return;
+    const bool quiet = suppress_fill_;
+    suppress_fill_ = true;
+    QTreeView* view = widgets_.pane->View();
+    const QModelIndex index = model_.index(row, 0);
+    view->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->scrollTo(index, QAbstractItemView::PositionAtTop);
+    suppress_fill_ = quiet;
+}
+
+void ListController::SelectAllRows() { widgets_.pane->View()->selectAll(); }
+bool ListController::PositionAt(const std::string& text, bool digits) {
+    if (text.empty()) {
+        SelectRow(0);
+        return false;
+    }
+    int row = sources_.For(type_).FindRow(text);
+    if (row < 0) return false;
+    const bool match = StartsWithText(RowText(row, 0), text, digits);
+    if (!match) row = std::max(row - 1, 0);
+    SelectRow(row);
+    return match;
+}
+
+bool ListController::ShowsWholeBook() {
+    return type_ == ListType::kNames && Control().Rows().Shown() == ListRows::Source::kBook;
+}
+
+void ListController::FocusMainField(ListType type) {
+    if (type == ListType::kCountryCodes || type == ListType::kBankCodes) {
+        widgets_.pane->SearchBox()->setFocus();
+    } else if (InfoOf(type).inputs == 0) {
+        widgets_.pane->View()->setFocus();
+    } else {
+        widgets_.inputs->FocusField(MainField(type));
+    }
+}
+
+void ListController::SetDetailed(bool detailed) {
+    detailed_ = detailed;
+    widgets_.card->setVisible(detailed);
+    widgets_.pane->SetDetailed(detailed);
+    ShowCard(FocusedRow());
+}
+
+void ListController::PauseBookRows(bool paused) { model_.SetPaused(paused && ShowsWholeBook()); }
+
+void ListController::SaveColumnWidths() {
+    const ListTypeInfo& info = InfoOf(type_);
+    if (!initialised_ || info.key.empty()) return;
+    const std::string widths = SavedWidths(widgets_.pane->ColumnWidths());
+    if (!widths.empty()) (void)Write(services_.settings, setting::ColumnWidths(info.key), widths);
+}
+
+void ListController::OnSelectionChanged() {
+    RefreshCountText();
+    ShowCard(FocusedRow());
+    emit StateChanged();
+}
+
+void ListController::StartSearch() {
+    SearchInputs& inputs = Control().Inputs();
+    inputs.list_type = type_;
+    inputs.texts.surname = widgets_.inputs->Text(InputField::kName);
+    inputs.texts.first_name = widgets_.inputs->Text(InputField::kFirstName);
+    inputs.texts.street = widgets_.inputs->Text(InputField::kStreet);
+    inputs.texts.heading = widgets_.inputs->Text(InputField::kHeading);
+    inputs.name_mode = widgets_.inputs->Mode();
+    const std::string box = FromQString(widgets_.pane->SearchBox()->text());
+    inputs.bank_text = type_ == ListType::kBankCodes ? box : std::string();
+    inputs.country_text = type_ == ListType::kCountryCodes ? box : std::string();
+    AfterSearchStart(Control().StartSearch());
+}
+
+void ListController::AfterSearchStart(StartOutcome outcome) {
+    switch (outcome) {
+        case StartOutcome::kWorker:
+            model_.Reload();
+            ShowCard(-1);
+            break;
+        case StartOutcome::kWholeBook:
+            model_.Reload();
+            SelectRow(Control().PositionedRow());
+            break;
+        case StartOutcome::kWholeTable:
+            model_.Reload();
+            SelectRow(0);
+            break;
+        case StartOutcome::kNothing:
+        case StartOutcome::kDeferred:
+        case StartOutcome::kUnavailable:
+            return;
+    }
+    RefreshCountText();
+    emit StateChanged();
+}
+
+bool ListController::CancelSearch() { return Control().CancelSearch(); }
+
+bool ListController::SearchRunning() const { return search_.Control().SearchOutstanding(); }
+
+void ListController::OnModeChosen() { AfterSearchStart(Control().NameModeChanged()); }
+
+void ListController::OnSearchTextEdited() {
+    if (type_ == ListType::kCountryCodes || type_ == ListType::kBankCodes) StartSearch();
+}
+
+void ListController::OnSearchStarted() {
+    Control().HandleSearchStarted();
+    const bool names = type_ == ListType::kNames || type_ == ListType::kInternet;
+    widgets_.pane->SetStatus(UiString(names ? kNoNameFoundYetText : kSearchRunningText));
+    widgets_.card->SetBlocks({});
+    if (Read(services_.settings, setting::kActivityDisplay) != 0) widgets_.activity->Start();
+    emit StateChanged();
+}
+
+void ListController::OnLineAdded(int row) {
+    if (!IsSearchList(type_)) return;
+    const bool first = model_.rowCount() == 0;
+    model_.RowsAdded(row);
+    if (first && model_.rowCount() > 0) {
+        SelectRow(0);
+        emit StateChanged();
+    }
+    if (MultiTown() && row <= FocusedRow()) ShowCard(FocusedRow());
+    RefreshCountText();
+}
+
+void ListController::OnSearchFinished() {
+    widgets_.activity->Stop();
+    const FinishOutcome outcome = Control().HandleSearchFinished();
+    widgets_.pane->SetStatus(QString());
+    RefreshCountText();
+    ShowCard(FocusedRow());
+    emit StateChanged();
+    emit SearchEnded();
+    if (outcome == FinishOutcome::kRestarted) {
+        const ListRows::Source shown = Control().Rows().Shown();
+        AfterSearchStart(shown == ListRows::Source::kBook    ? StartOutcome::kWholeBook
+                         : shown == ListRows::Source::kTable ? StartOutcome::kWholeTable
+                                                             : StartOutcome::kWorker);
+    } else if (outcome == FinishOutcome::kLineLimitHit) {
+        services_.messages.Show({kLineLimitMessage, std::string(LoadString(kLineLimitMessage)),
+                                 MessageIcon::kInformation, MessageButtons::kOk,
+                                 MessageAnswer::kOk});
+    }
+}
+
+}  // namespace vendarion

@@ -1,0 +1,266 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "base/messages.h"
+#include "base/setting_names.h"
+#include "resources/string_table.h"
+#include "ui/activity_display.h"
+#include "ui/detail_card.h"
+#include "ui/field_link.h"
+#include "ui/go_command.h"
+#include "ui/list_controller.h"
+#include "ui/list_pane.h"
+#include "ui/list_types.h"
+#include "ui/navigation_tree.h"
+#include "ui/plain_input_fields.h"
+#include "ui/search_driver.h"
+#include "ui/ui_text.h"
+#include "ui/window_commands.h"
+
+namespace vendarion {
+namespace {
+
+constexpr int kProgramNameText = 3101;
+constexpr int kReallyExit = 1001;
+constexpr int kTreeWidth = 175;
+constexpr int kResizeSettleMilliseconds = 150;
+
+}  // namespace
+
+std::unique_ptr<MainWindow> MainWindow::Create(const WindowServices& services) {
+    std::unique_ptr<SearchDriver> search = SearchDriver::Create(services.data);
+    if (search == nullptr) return nullptr;
+    return std::unique_ptr<MainWindow>(new MainWindow(services, std::move(search)));
+}
+
+MainWindow::MainWindow(const WindowServices& services, std::unique_ptr<SearchDriver> search)
+    : services_(services), search_(std::move(search)) {
+    setWindowTitle(UiString(kProgramNameText));
+    BuildLayout();
+    lists_ =
+        new ListController(services_, *search_, {pane_, tree_, inputs_, card_, activity_}, this);
+    link_ = new FieldLink(*lists_, *inputs_, pane_->View(), this);
+    go_ = std::make_unique<GoCommand>(*lists_, *link_, *inputs_, services_.messages, *tree_);
+    Connect();
+    input_flags_ = Read(services_.settings, setting::kInputFlags);
+    inputs_->SetVisibleFields(input_flags_);
+    commands_->ToolBar()->setVisible(Read(services_.settings, setting::kToolbar) != 0);
+    lists_->SetDetailed(Read(services_.settings, setting::kInformation) != 0);
+    lists_->ShowList(ListType::kNone, false);
+    RestorePlacement();
+}
+
+// The search ends before the widgets its announcements reach go.
+MainWindow::~MainWindow() { search_.reset(); }
+
+void MainWindow::BuildLayout() {
+    auto* central = new QWidget(this);
+    inputs_ = new PlainInputFields(central);
+    tree_ = new NavigationTree(central);
+    card_ = new DetailCard(central);
+    pane_ = new ListPane(central);
+    activity_ = new ActivityDisplay(this);
+    commands_ = new WindowCommands(this, activity_);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(tree_, 1);
+    left->addWidget(card_, 0, Qt::AlignHCenter);
+    tree_->setFixedWidth(kTreeWidth);
+    auto* lower = new QHBoxLayout;
+    lower->setSpacing(8);
+    lower->addLayout(left);
+    lower->addWidget(pane_, 1);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(inputs_);
+    layout->addLayout(lower, 1);
+    setCentralWidget(central);
+
+    pane_->View()->setContextMenuPolicy(Qt::CustomContextMenu);
+    pane_->SearchBox()->installEventFilter(this);
+    resize_end_.setSingleShot(true);
+    resize_end_.setInterval(kResizeSettleMilliseconds);
+}
+
+void MainWindow::Connect() {
+    connect(commands_, &WindowCommands::Triggered, this, &MainWindow::RunCommand);
+    connect(tree_, &NavigationTree::ListChosen, this,
+            [this](ListType type) { lists_->ShowList(type, false); });
+    connect(pane_->View(), &QTreeView::doubleClicked, this, [this] { go_->OpenRow(); });
+    connect(pane_->View(), &QWidget::customContextMenuRequested, this,
+            &MainWindow::ShowContextMenu);
+    connect(link_, &FieldLink::OpenRequested, this, [this] { go_->OpenRow(); });
+    connect(link_, &FieldLink::SearchRequested, this, [this] { go_->Go(); });
+    connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
+    connect(lists_, &ListController::SearchEnded, this, &MainWindow::OnSearchEnded);
+    connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
+}
+
+void MainWindow::RunCommand(int command) {
+    if (const std::optional<ListType> list = CommandList(command, lists_->Type())) {
+        lists_->ShowList(*list, true);
+        if (command == command::kSearch || command == command::kInternet) tree_->setFocus();
+        return;
+    }
+    switch (command) {
+        case command::kExit:
+            Exit();
+            return;
+        case command::kGo:
+            go_->Go();
+            return;
+        case command::kCancel:
+            (void)lists_->CancelSearch();
+            return;
+        case command::kMarkAllTowns:
+            lists_->SelectAllRows();
+            return;
+        case command::kToolbar:
+            commands_->ToolBar()->setVisible(!commands_->ToolBar()->isVisible());
+            RefreshCommands();
+            return;
+        case command::kDetailedView:
+            lists_->SetDetailed(!lists_->Detailed());
+            RefreshCommands();
+            return;
+        default:
+            return;
+    }
+}
+
+void MainWindow::RefreshCommands() {
+    CommandContext context;
+    context.type = lists_->Type();
+    context.rows = lists_->RowCount();
+    context.searching = lists_->SearchRunning();
+    context.has_town = lists_->HasTown();
+    context.multi_town = lists_->MultiTown();
+    context.toolbar = !commands_->ToolBar()->isHidden();
+    context.detailed = lists_->Detailed();
+    const QString caption =
+        tree_->Node(ListType::kTown) != nullptr ? tree_->Node(ListType::kTown)->text(0) : QString();
+    commands_->Refresh(context, caption);
+}
+
+void MainWindow::ShowContextMenu(const QPoint& position) {
+    if (lists_->Type() != ListType::kTowns) return;
+    RefreshCommands();
+    commands_->TownListMenu()->exec(pane_->View()->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::Exit() {
+    if (lists_->SearchRunning()) {
+        (void)lists_->CancelSearch();
+        exit_pending_ = true;
+        return;
+    }
+    if (services_.messages.Show({kReallyExit, std::string(LoadString(kReallyExit)),
+                                 MessageIcon::kQuestion, MessageButtons::kYesNo,
+                                 MessageAnswer::kYes}) != MessageAnswer::kYes) {
+        return;
+    }
+    lists_->SaveColumnWidths();
+    (void)Write(services_.settings, setting::kToolbar, commands_->ToolBar()->isHidden() ? 0 : 1);
+    (void)Write(services_.settings, setting::kInformation, lists_->Detailed() ? 1 : 0);
+    (void)Write(services_.settings, setting::kInputFlags, input_flags_);
+    SavePlacement();
+    exit_confirmed_ = true;
+    close();
+}
+
+void MainWindow::OnSearchEnded() {
+    if (!exit_pending_) return;
+    exit_pending_ = false;
+    Exit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exit_confirmed_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    Exit();
+}
+
+void MainWindow::RestorePlacement() {
+    const std::string pos = Read(services_.settings, setting::kPos);
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    if (std::sscanf(pos.c_str(), "%d,%d,%d,%d", &x, &y, &width, &height) == 4) {
+        setGeometry(x, y, width, height);
+    }
+    if (Read(services_.settings, setting::kZoomed) != 0) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void MainWindow::SavePlacement() {
+    const bool zoomed = isMaximized();
+    (void)Write(services_.settings, setting::kZoomed, zoomed ? 1 : 0);
+    if (zoomed) return;
+    const QRect frame = geometry();
+    const std::string pos = std::to_string(frame.x()) + "," + std::to_string(frame.y()) + "," +
+                            std::to_string(frame.width()) + "," + std::to_string(frame.height());
+    (void)Write(services_.settings, setting::kPos, pos);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    lists_->PauseBookRows(true);
+    resize_end_.start();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pane_->SearchBox() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (Navigate(key->key(), key->modifiers())) return true;
+        if ((key->modifiers() & Qt::ControlModifier) != 0) return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::Navigate(int key, Qt::KeyboardModifiers modifiers) {
+    const bool control = (modifiers & Qt::ControlModifier) != 0;
+    const int focused = lists_->FocusedRow();
+    const int last = lists_->RowCount() - 1;
+    QTreeView* view = pane_->View();
+    const int per_page =
+        std::max(1, view->viewport()->height() / std::max(1, view->sizeHintForRow(0)));
+    int row = 0;
+    if (!control && key == Qt::Key_Up) {
+        row = focused - 1;
+    } else if (!control && key == Qt::Key_Down) {
+        row = focused + 1;
+    } else if (!control && key == Qt::Key_PageUp) {
+        row = std::max(focused - per_page, 0);
+    } else if (!control && key == Qt::Key_PageDown) {
+        row = std::min(focused + per_page, last);
+    } else if (control && key == Qt::Key_Home) {
+        row = 0;
+    } else if (control && key == Qt::Key_End) {
+        row = last;
+    } else {
+        return false;
+    }
+    if (focused >= 0 && row >= 0 && row <= last && row != focused) {
+        view->setCurrentIndex(view->model()->index(row, 0));
+        view->scrollTo(view->currentIndex());
+    }
+    return true;
+}
+
+}  // namespace vendarion

@@ -1,0 +1,81 @@
+// The main window: the input fields above, the tree of list types with the detail
+// card below it on the left, the list on the right, and the menus and toolbar of
+// the commands. It lives for the whole working life of the program; closing it is
+// the exit command, which asks first (and waits for a running search to end).
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "ui/window_services.h"
+
+namespace vendarion {
+
+class ActivityDisplay;
+class DetailCard;
+class FieldLink;
+class GoCommand;
+class ListController;
+class ListPane;
+class NavigationTree;
+class PlainInputFields;
+class SearchDriver;
+class WindowCommands;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Null when the search worker's readers cannot be opened over the data set. The
+    // services must outlive the window.
+    static std::unique_ptr<MainWindow> Create(const WindowServices& services);
+    ~MainWindow() override;
+
+    // Runs a command by its id (as its menu item would).
+    void RunCommand(int command);
+
+    ListController& Lists() { return *lists_; }
+    NavigationTree* Tree() const { return tree_; }
+    ListPane* Pane() const { return pane_; }
+    PlainInputFields* Inputs() const { return inputs_; }
+    DetailCard* Card() const { return card_; }
+    ActivityDisplay* Activity() const { return activity_; }
+    WindowCommands& Commands() { return *commands_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    MainWindow(const WindowServices& services, std::unique_ptr<SearchDriver> search);
+    void BuildLayout();
+    void Connect();
+    void RestorePlacement();
+    void SavePlacement();
+    void RefreshCommands();
+    void Exit();
+    void OnSearchEnded();
+    void ShowContextMenu(const QPoint& position);
+    // Moves the list's focused row by a navigation key of the search box.
+    bool Navigate(int key, Qt::KeyboardModifiers modifiers);
+
+    WindowServices services_;
+    std::unique_ptr<SearchDriver> search_;
+    PlainInputFields* inputs_ = nullptr;
+    NavigationTree* tree_ = nullptr;
+    DetailCard* card_ = nullptr;
+    ListPane* pane_ = nullptr;
+    ActivityDisplay* activity_ = nullptr;
+    WindowCommands* commands_ = nullptr;
+    ListController* lists_ = nullptr;
+    FieldLink* link_ = nullptr;
+    std::unique_ptr<GoCommand> go_;
+    QTimer resize_end_;
+    int input_flags_ = 0;  // the visible input fields
+    bool exit_pending_ = false;
+    bool exit_confirmed_ = false;
+};
+
+}  // namespace vendarion

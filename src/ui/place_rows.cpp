@@ -1,0 +1,66 @@
+#include "ui/place_rows.h"
+
+#include "base/fold_text.h"
+
+namespace vendarion {
+namespace {
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+void PlaceRows::SetTownFilter(std::vector<int> books) {
+    filter_ = std::move(books);
+    filtered_ = true;
+}
+
+void PlaceRows::ClearTownFilter() {
+    filter_.clear();
+    filtered_ = false;
+}
+
+int PlaceRows::Count() { return filtered_ ? static_cast<int>(filter_.size()) : list_.Count(); }
+
+std::string PlaceRows::Text(int row, int column) {
+    if (filtered_) {
+        if (row < 0 || row >= static_cast<int>(filter_.size())) return {};
+        const int book = filter_[row];
+        if (column == 0) return std::string(books_.Name(book));
+        return column == 1 ? std::string(books_.TownPostalCode(book)) : std::string();
+    }
+    const ByteView record = list_.Record(row);
+    if (record.empty()) return {};
+    const ListRecord fields = list_.Parse(record);
+    if (column == 0) return std::string(fields.first);
+    if (column != 1) return {};
+    switch (list_.Kind()) {
+        case ListKind::kTowns:
+            return std::string(books_.TownPostalCode(fields.book));
+        case ListKind::kAreaCodes:
+            return std::string(WithoutTrailingBlanks(fields.second));
+        case ListKind::kPostalCodes:
+            break;
+    }
+    return std::string(fields.second);
+}
+
+int PlaceRows::FindRow(std::string_view text) {
+    if (!filtered_) return list_.FindPrefix(text);
+    // The filter is in book order, not in name order: the first town the text begins.
+    const std::string folded = FoldText(text);
+    for (std::size_t row = 0; row < filter_.size(); ++row) {
+        if (FoldText(books_.Name(filter_[row])).starts_with(folded)) return static_cast<int>(row);
+    }
+    return -1;
+}
+
+int PlaceRows::Book(int row) {
+    if (filtered_) return row >= 0 && row < static_cast<int>(filter_.size()) ? filter_[row] : -1;
+    const ByteView record = list_.Record(row);
+    return record.empty() ? -1 : list_.Parse(record).book;
+}
+
+}  // namespace vendarion

@@ -1,0 +1,127 @@
+#include "ui/plain_input_fields.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "ui/ui_text.h"
+
+namespace vendarion {
+namespace {
+
+constexpr int kTownLabel = 1006;
+constexpr int kHeadingLabel = 1007;
+constexpr int kNameLabel = 1008;
+constexpr int kPostalCodeLabel = 1009;
+constexpr int kStreetLabel = 1010;
+constexpr int kFirstNameLabel = 1011;
+constexpr int kAreaCodeLabel = 1015;
+constexpr int kModeLabel = 1106;
+constexpr int kLabelWidth = 84;
+constexpr int kNameModes = 6;
+
+int Index(InputField field) { return static_cast<int>(field); }
+
+}  // namespace
+
+PlainInputFields::PlainInputFields(QWidget* parent) : InputFields(parent) {
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        edits_[i] = new QLineEdit(this);
+        connect(edits_[i], &QLineEdit::textEdited, this, [this, field] { emit Edited(field); });
+        connect(edits_[i], &QLineEdit::returnPressed, this, [this, field] { emit Entered(field); });
+    }
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(MakeRow(InputField::kTown, kTownLabel), 0, 0);
+    grid->addWidget(MakeNameRow(), 0, 1);
+    grid->addWidget(MakeRow(InputField::kPostalCode, kPostalCodeLabel), 1, 0);
+    grid->addWidget(MakeRow(InputField::kStreet, kStreetLabel), 1, 1);
+    grid->addWidget(MakeRow(InputField::kAreaCode, kAreaCodeLabel), 2, 0);
+    grid->addWidget(MakeRow(InputField::kHeading, kHeadingLabel), 2, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+}
+
+QWidget* PlainInputFields::MakeRow(InputField field, int label_id) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(UiString(label_id), row);
+    label->setFixedWidth(kLabelWidth);
+    label->setBuddy(edits_[Index(field)]);
+    layout->addWidget(label);
+    layout->addWidget(edits_[Index(field)], 1);
+    rows_[Index(field)] = row;
+    return row;
+}
+
+QWidget* PlainInputFields::MakeNameRow() {
+    QWidget* row = MakeRow(InputField::kName, kNameLabel);
+    auto* layout = static_cast<QHBoxLayout*>(row->layout());
+    first_name_label_ = new QLabel(UiString(kFirstNameLabel), row);
+    layout->addWidget(first_name_label_);
+    layout->addWidget(edits_[Index(InputField::kFirstName)], 1);
+    mode_label_ = new QLabel(UiString(kModeLabel), row);
+    mode_box_ = new QComboBox(row);
+    for (int mode = 1; mode <= kNameModes; ++mode) {
+        mode_box_->addItem(UiString(kNameModeCaptionBase + mode));
+    }
+    mode_label_->setBuddy(mode_box_);
+    layout->addWidget(mode_label_);
+    layout->addWidget(mode_box_);
+    connect(mode_box_, &QComboBox::activated, this, [this] { emit ModeChosen(); });
+    rows_[Index(InputField::kFirstName)] = row;
+    return row;
+}
+
+std::string PlainInputFields::Text(InputField field) const {
+    return FromQString(edits_[Index(field)]->text());
+}
+
+void PlainInputFields::SetText(InputField field, std::string_view text) {
+    edits_[Index(field)]->setText(ToQString(text));
+}
+
+void PlainInputFields::SetEnabledFields(int mask, bool first_name_allowed) {
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        const auto field = static_cast<InputField>(i);
+        const bool enabled = field == InputField::kFirstName
+                                 ? first_name_allowed && (mask & FieldBit(InputField::kName)) != 0
+                                 : (mask & FieldBit(field)) != 0;
+        if (!enabled) edits_[i]->clear();
+        edits_[i]->setEnabled(enabled);
+    }
+    first_name_label_->setEnabled(edits_[Index(InputField::kFirstName)]->isEnabled());
+    const bool modes = edits_[Index(InputField::kFirstName)]->isEnabled();
+    mode_label_->setEnabled(modes);
+    mode_box_->setEnabled(modes);
+}
+
+void PlainInputFields::SetVisibleFields(int mask) {
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        if (i == Index(InputField::kFirstName)) continue;
+        rows_[i]->setVisible((mask & FieldBit(static_cast<InputField>(i))) != 0);
+    }
+}
+
+NameMode PlainInputFields::Mode() const {
+    return static_cast<NameMode>(mode_box_->currentIndex() + 1);
+}
+
+void PlainInputFields::SetMode(NameMode mode) {
+    const QSignalBlocker quiet(mode_box_);
+    mode_box_->setCurrentIndex(static_cast<int>(mode) - 1);
+}
+
+void PlainInputFields::FocusField(InputField field) {
+    QLineEdit* edit = edits_[Index(field)];
+    if (edit->isEnabled() && edit->isVisibleTo(this)) edit->setFocus();
+}
+
+}  // namespace vendarion

@@ -1,0 +1,45 @@
+// The input fields as plain one-line edits, two to a row in the order Ort, Name
+// (with Vorname and the search mode), Postleitzahl, Straße, Vorwahl, Branche. They
+// complete nothing: a typed text goes to the window as it stands.
+#pragma once
+
+#include <array>
+
+#include "ui/input_fields.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace vendarion {
+
+class PlainInputFields final : public InputFields {
+    Q_OBJECT
+
+public:
+    explicit PlainInputFields(QWidget* parent = nullptr);
+
+    std::string Text(InputField field) const override;
+    void SetText(InputField field, std::string_view text) override;
+    void SetEnabledFields(int mask, bool first_name_allowed) override;
+    void SetVisibleFields(int mask) override;
+    NameMode Mode() const override;
+    void SetMode(NameMode mode) override;
+    void FocusField(InputField field) override;
+
+    // For tests: the edit of a field.
+    QLineEdit* Edit(InputField field) const { return edits_[static_cast<int>(field)]; }
+    QComboBox* ModeBox() const { return mode_box_; }
+
+private:
+    QWidget* MakeRow(InputField field, int label_id);
+    QWidget* MakeNameRow();
+
+    std::array<QLineEdit*, kInputFieldCount> edits_{};
+    std::array<QWidget*, kInputFieldCount> rows_{};
+    QComboBox* mode_box_ = nullptr;
+    QLabel* mode_label_ = nullptr;
+    QLabel* first_name_label_ = nullptr;
+};
+
+}  // namespace vendarion
