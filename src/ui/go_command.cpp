@@ -75,7 +75,11 @@ void GoCommand::OpenRow() {
             return;
         case ListType::kStreets:
         case ListType::kHeadings: {
+            // The names take over the focused street or heading as their criterion.
             const InputField field = MainField(lists_.Type());
+            if (const int row = lists_.FocusedRow(); row >= 0) {
+                inputs_.SetText(field, TrimBlanks(lists_.RowText(row, 0)));
+            }
             lists_.ShowList(ListType::kNames, false);
             inputs_.FocusField(field);
             return;

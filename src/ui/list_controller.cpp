@@ -329,6 +329,11 @@ void ListController::OnSelectionChanged() {
 }
 
 void ListController::StartSearch() {
+    FillSearchInputs();
+    AfterSearchStart(Control().StartSearch());
+}
+
+void ListController::FillSearchInputs() {
     SearchInputs& inputs = Control().Inputs();
     inputs.list_type = type_;
     inputs.texts.surname = widgets_.inputs->Text(InputField::kName);
@@ -339,7 +344,6 @@ void ListController::StartSearch() {
     const std::string box = FromQString(widgets_.pane->SearchBox()->text());
     inputs.bank_text = type_ == ListType::kBankCodes ? box : std::string();
     inputs.country_text = type_ == ListType::kCountryCodes ? box : std::string();
-    AfterSearchStart(Control().StartSearch());
 }
 
 void ListController::AfterSearchStart(StartOutcome outcome) {
@@ -367,9 +371,17 @@ void ListController::AfterSearchStart(StartOutcome outcome) {
 
 bool ListController::CancelSearch() { return Control().CancelSearch(); }
 
+void ListController::CancelForExit() {
+    (void)CancelSearch();
+    exit_pending_ = true;
+}
+
 bool ListController::SearchRunning() const { return search_.Control().SearchOutstanding(); }
 
-void ListController::OnModeChosen() { AfterSearchStart(Control().NameModeChanged()); }
+void ListController::OnModeChosen() {
+    FillSearchInputs();
+    AfterSearchStart(Control().NameModeChanged());
+}
 
 void ListController::OnSearchTextEdited() {
     if (type_ == ListType::kCountryCodes || type_ == ListType::kBankCodes) StartSearch();
@@ -386,9 +398,10 @@ void ListController::OnSearchStarted() {
 
 void ListController::OnLineAdded(int row) {
     if (!IsSearchList(type_)) return;
-    const bool first = model_.rowCount() == 0;
     model_.RowsAdded(row);
-    if (first && model_.rowCount() > 0) {
+    // The first line of a search (the rows may have been taken on with the search's
+    // start already) gets the focus.
+    if (FocusedRow() < 0 && model_.rowCount() > 0) {
         SelectRow(0);
         emit StateChanged();
     }
@@ -403,7 +416,11 @@ void ListController::OnSearchFinished() {
     RefreshCountText();
     ShowCard(FocusedRow());
     emit StateChanged();
-    emit SearchEnded();
+    if (exit_pending_) {
+        exit_pending_ = false;
+        emit ExitResumed();
+        return;
+    }
     if (outcome == FinishOutcome::kRestarted) {
         const ListRows::Source shown = Control().Rows().Shown();
         AfterSearchStart(shown == ListRows::Source::kBook    ? StartOutcome::kWholeBook

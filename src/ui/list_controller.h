@@ -93,6 +93,9 @@ public:
     // False when no search runs and none is pending.
     bool CancelSearch();
     bool SearchRunning() const;
+    // Cancels the running search; its end then resumes the exit (ExitResumed) instead
+    // of a pending restart or the message about the line limit.
+    void CancelForExit();
 
     void SetDetailed(bool detailed);
     bool Detailed() const { return detailed_; }
@@ -107,13 +110,15 @@ signals:
     void ListEntered(vendarion::ListType type);
     // The list type, the selection or the search state changed: commands follow.
     void StateChanged();
-    // A search announced its end (after its handling).
-    void SearchEnded();
+    // The search that ran when the exit was asked for has ended.
+    void ExitResumed();
 
 private:
     void LeaveList(ListType next);
     void PrepareSource(ListType type);
     void EnterList(ListType type);
+    // Hands the typed texts and the name mode to the search control.
+    void FillSearchInputs();
     void AfterSearchStart(StartOutcome outcome);
     std::string TownCaption() const;
 
@@ -135,6 +140,7 @@ private:
     bool suppress_fill_ = false;
     bool detailed_ = true;
     bool has_town_ = false;
+    bool exit_pending_ = false;
     int town_book_ = -1;
     std::string town_name_;
 };

@@ -103,7 +103,7 @@ void MainWindow::Connect() {
     connect(link_, &FieldLink::OpenRequested, this, [this] { go_->OpenRow(); });
     connect(link_, &FieldLink::SearchRequested, this, [this] { go_->Go(); });
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
-    connect(lists_, &ListController::SearchEnded, this, &MainWindow::OnSearchEnded);
+    connect(lists_, &ListController::ExitResumed, this, &MainWindow::Exit);
     connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
 }
 
@@ -160,38 +160,36 @@ void MainWindow::ShowContextMenu(const QPoint& position) {
 }
 
 void MainWindow::Exit() {
+    if (!ConfirmExit()) return;
+    exit_confirmed_ = true;
+    close();
+}
+
+bool MainWindow::ConfirmExit() {
     if (lists_->SearchRunning()) {
-        (void)lists_->CancelSearch();
-        exit_pending_ = true;
-        return;
+        lists_->CancelForExit();
+        return false;
     }
     if (services_.messages.Show({kReallyExit, std::string(LoadString(kReallyExit)),
                                  MessageIcon::kQuestion, MessageButtons::kYesNo,
                                  MessageAnswer::kYes}) != MessageAnswer::kYes) {
-        return;
+        return false;
     }
     lists_->SaveColumnWidths();
     (void)Write(services_.settings, setting::kToolbar, commands_->ToolBar()->isHidden() ? 0 : 1);
     (void)Write(services_.settings, setting::kInformation, lists_->Detailed() ? 1 : 0);
     (void)Write(services_.settings, setting::kInputFlags, input_flags_);
     SavePlacement();
-    exit_confirmed_ = true;
-    close();
-}
-
-void MainWindow::OnSearchEnded() {
-    if (!exit_pending_) return;
-    exit_pending_ = false;
-    Exit();
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (exit_confirmed_) {
+    if (exit_confirmed_ || ConfirmExit()) {
+        exit_confirmed_ = true;
         event->accept();
-        return;
+    } else {
+        event->ignore();
     }
-    event->ignore();
-    Exit();
 }
 
 void MainWindow::RestorePlacement() {

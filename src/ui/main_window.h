@@ -56,7 +56,9 @@ private:
     void SavePlacement();
     void RefreshCommands();
     void Exit();
-    void OnSearchEnded();
+    // Asks whether to end (after a running search has ended: false until then) and
+    // saves the window's settings; true when the window may close.
+    bool ConfirmExit();
     void ShowContextMenu(const QPoint& position);
     // Moves the list's focused row by a navigation key of the search box.
     bool Navigate(int key, Qt::KeyboardModifiers modifiers);
@@ -74,7 +76,6 @@ private:
     std::unique_ptr<GoCommand> go_;
     QTimer resize_end_;
     int input_flags_ = 0;  // the visible input fields
-    bool exit_pending_ = false;
     bool exit_confirmed_ = false;
 };
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/drive_choice.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
 namespace vendarion {

@@ -7,8 +7,8 @@
 
 #include "app/drive_choice.h"
 #include "base/setting_names.h"
-#include "fake_platform.h"
 #include "sample_data_set.h"
+#include "support/fake_platform.h"
 #include "support/memory_settings.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"

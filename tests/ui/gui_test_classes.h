@@ -1,0 +1,15 @@
+// The factories of the widget test classes.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace vendarion::test {
+
+std::unique_ptr<QObject> MakeListsTest();
+std::unique_ptr<QObject> MakeSearchTest();
+std::unique_ptr<QObject> MakeGoTest();
+std::unique_ptr<QObject> MakeWindowTest();
+std::unique_ptr<QObject> MakeStartupWidgetsTest();
+
+}  // namespace vendarion::test

@@ -1,0 +1,244 @@
+// The searches behind the window: names in a town in every mode, the whole book,
+// cancelling, the pending restart, the 1000-line limit, bank and foreign codes and
+// the activity display.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+#include "base/setting_names.h"
+#include "gui_test_classes.h"
+#include "ui/activity_display.h"
+#include "ui/detail_card.h"
+#include "ui/list_controller.h"
+#include "ui/list_pane.h"
+#include "ui/main_window.h"
+#include "ui/plain_input_fields.h"
+#include "ui/window_commands.h"
+#include "window_harness.h"
+
+namespace vendarion::test {
+namespace {
+
+// Opens the names of a town through the town list: Berlin is book 0, with every
+// surname of the sample; Porz belongs to book 1 (Köln), which lacks the last five.
+void OpenTown(WindowHarness& harness, const QString& town) {
+    harness.ChooseInTree(ListType::kTowns);
+    harness.Type(InputField::kTown, town);
+    harness.Trigger(40020);
+    QCOMPARE(harness.Lists().Type(), ListType::kNames);
+}
+
+void OpenBerlin(WindowHarness& harness) { OpenTown(harness, QStringLiteral("Berl")); }
+
+int EntriesOfBook(const SampleDataSet& sample, int book) { return sample.books[book].entry_count; }
+
+class SearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ATownWithoutCriteriaShowsItsWholeBook() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        QCOMPARE(harness.Title(), QStringLiteral("Namen in Berlin"));
+        const int entries = EntriesOfBook(harness.sample, 0);
+        QCOMPARE(harness.Rows(), entries);
+        QCOMPARE(harness.Status(), QStringLiteral("%1 Namen sind vorhanden.").arg(entries));
+        QVERIFY(!harness.Lists().SearchRunning());
+        QCOMPARE(harness.Cell(0, 0), Shown(harness.sample.surnames[0]));
+        // A typed surname positions the book without a search.
+        harness.Type(InputField::kName, QStringLiteral("Schm"));
+        QVERIFY(!harness.Lists().SearchRunning());
+        QCOMPARE(harness.Cell(harness.Lists().FocusedRow(), 0), QStringLiteral("Schmidt"));
+        QCOMPARE(harness.Rows(), entries);
+    }
+
+    void SubEntriesAreIndentedAndTheCardShowsTheFocusedEntry() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        int sub = -1;
+        for (int row = 0; row < harness.Rows() && sub < 0; ++row) {
+            if (harness.Lists().RowText(row, 10) == "2") sub = row;
+        }
+        QVERIFY(sub > 0);
+        QVERIFY(harness.Cell(sub, 0).startsWith(QStringLiteral("  ")));
+        harness.Select({sub});
+        const std::optional<SubscriberEntry> entry = harness.Lists().RowEntry(sub);
+        QVERIFY(entry.has_value());
+        QCOMPARE(entry->level, 2);
+        QVERIFY(!entry->fields[0].starts_with(' '));
+        const QStringList card = harness.Window().Card()->Blocks();
+        QCOMPARE(card.size(), 3);
+        QCOMPARE(card[0], Shown(harness.Lists().RowText(sub, 8)));
+        QVERIFY(card[2].contains(Shown(harness.Lists().RowText(sub, 9)) + QStringLiteral(": (")));
+        QVERIFY(!harness.Lists().RowEntry(harness.Rows()).has_value());
+    }
+
+    void AFirstNameSearchesTheBook() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        harness.Type(InputField::kFirstName, QStringLiteral("Anna"));
+        QVERIFY(harness.WaitForSearches());
+        QVERIFY(harness.Rows() >= 86);
+        for (int row = 0; row < harness.Rows(); ++row) {
+            QCOMPARE(harness.Cell(row, 1), QStringLiteral("Anna"));
+        }
+        QCOMPARE(harness.Status(), QStringLiteral("%1 Namen wurden gefunden.").arg(harness.Rows()));
+        QCOMPARE(harness.Lists().FocusedRow(), 0);
+        harness.Select({0, 1, 2});
+        QCOMPARE(harness.Status(),
+                 QStringLiteral("%1 Namen wurden gefunden (3 markiert).").arg(harness.Rows()));
+    }
+
+    void EveryNameModeCanBeChosen_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("surname");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("exact") << 2 << QStringLiteral("meier")
+                               << QStringList{QStringLiteral("Meier")};
+        QTest::newRow("phonetic") << 3 << QStringLiteral("Maier")
+                                  << QStringList{QStringLiteral("Mayer"), QStringLiteral("Meier"),
+                                                 QStringLiteral("Mohrer")};
+        QTest::newRow("name parts")
+            << 6 << QStringLiteral("hoff")
+            << QStringList{QStringLiteral("Bauhoff"),   QStringLiteral("Berghoff"),
+                           QStringLiteral("Brandhoff"), QStringLiteral("Dornhoff"),
+                           QStringLiteral("Eichhoff"),  QStringLiteral("Feldhoff"),
+                           QStringLiteral("Grafhoff"),  QStringLiteral("Hahnhoff"),
+                           QStringLiteral("Hoffmann"),  QStringLiteral("Kernhoff"),
+                           QStringLiteral("Langhoff"),  QStringLiteral("Mohrhoff"),
+                           QStringLiteral("Rothoff"),   QStringLiteral("Steinhoff")};
+    }
+
+    void EveryNameModeCanBeChosen() {
+        QFETCH(int, mode);
+        QFETCH(QString, surname);
+        QFETCH(QStringList, names);
+        WindowHarness harness;
+        OpenTown(harness, QStringLiteral("Porz"));
+        harness.Type(InputField::kName, surname);
+        QComboBox* modes = harness.Window().Inputs()->ModeBox();
+        modes->setCurrentIndex(mode - 1);
+        emit modes->activated(mode - 1);
+        QVERIFY(harness.WaitForSearches());
+        QStringList found;
+        for (int row = 0; row < harness.Rows(); ++row) {
+            if (harness.Lists().RowText(row, 10).empty()) found.append(harness.Cell(row, 0));
+        }
+        found.removeDuplicates();
+        QCOMPARE(found, names);
+        QVERIFY(harness.messages.Shown().empty());
+    }
+
+    void TypingDuringASearchRestartsItWithTheLastText() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        harness.Type(InputField::kFirstName, QStringLiteral("Vorname10"));
+        QVERIFY(harness.WaitForSearches());
+        QVERIFY(harness.Rows() > 0);
+        for (int row = 0; row < harness.Rows(); ++row) {
+            QVERIFY(harness.Cell(row, 1).startsWith(QStringLiteral("Vorname10")));
+        }
+    }
+
+    void EscKeepsTheRowsFoundSoFar() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        harness.Type(InputField::kStreet, QStringLiteral("Kirchweg"));
+        QVERIFY(harness.Lists().SearchRunning());
+        QVERIFY(harness.Window().Commands().Action(40039) != nullptr);
+        harness.Trigger(40039);
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Status(),
+                 harness.Rows() == 0 ? QStringLiteral("Es wurden keine Namen gefunden.")
+                 : harness.Rows() == 1
+                     ? QStringLiteral("Ein Name wurde gefunden.")
+                     : QStringLiteral("%1 Namen wurden gefunden.").arg(harness.Rows()));
+        QVERIFY(harness.messages.Shown().empty());
+    }
+
+    void MoreThanAThousandHitsAreCutWithAMessage() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        QVERIFY(harness.Edit(InputField::kName)->isEnabled());
+        harness.Type(InputField::kName, QStringLiteral("e"));
+        QComboBox* modes = harness.Window().Inputs()->ModeBox();
+        modes->setCurrentIndex(5);
+        emit modes->activated(5);
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Rows(), 1000);
+        QCOMPARE(harness.Status(), QStringLiteral("1000 Namen wurden gefunden."));
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1336});
+        QCOMPARE(harness.messages.Shown()[0].icon, MessageIcon::kInformation);
+    }
+
+    void TheActivityDisplayTurnsOnlyWhileSearching() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        ActivityDisplay* activity = harness.Window().Activity();
+        harness.Type(InputField::kStreet, QStringLiteral("Haupt"));
+        QTRY_VERIFY(activity->Turning() || !harness.Lists().SearchRunning());
+        QVERIFY(harness.WaitForSearches());
+        QVERIFY(!activity->Turning());
+        QCOMPARE(activity->Frame(), 0);
+
+        (void)Write(harness.settings, setting::kActivityDisplay, 0);
+        harness.Type(InputField::kStreet, QStringLiteral("s"));
+        QVERIFY(!activity->Turning());
+        QVERIFY(harness.WaitForSearches());
+        QVERIFY(!activity->Turning());
+    }
+
+    void BankCodesAreSearchedInTheSearchBox() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kBankCodes);
+        QLineEdit* box = harness.Window().Pane()->SearchBox();
+        QVERIFY(box->isVisible());
+        QTest::keyClicks(box, QStringLiteral("koeln"));
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Rows(), 1);
+        QCOMPARE(harness.Cell(0, 1), QStringLiteral("Sparkasse KölnBonn"));
+        QCOMPARE(harness.Status(), QStringLiteral("Eine Bankleitzahl wurde gefunden."));
+        QCOMPARE(harness.Window().Card()->Blocks().value(2), QStringLiteral("BLZ: 37050198"));
+        box->clear();
+        QTest::keyClick(box, Qt::Key_Space);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Rows(), 3);
+        QCOMPARE(harness.Status(), QStringLiteral("3 Bankleitzahlen sind vorhanden."));
+        // The list keeps its search text while another is shown.
+        QTest::keyClicks(box, QStringLiteral("50"));
+        QVERIFY(harness.WaitForSearches());
+        harness.ChooseInTree(ListType::kCountryCodes);
+        QVERIFY(box->text().isEmpty());
+        harness.ChooseInTree(ListType::kBankCodes);
+        QCOMPARE(box->text(), QStringLiteral("50"));
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Status(), QStringLiteral("2 Bankleitzahlen wurden gefunden."));
+    }
+
+    void ForeignCodesAreSearchedAndNavigatedFromTheSearchBox() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kCountryCodes);
+        QLineEdit* box = harness.Window().Pane()->SearchBox();
+        QTest::keyClicks(box, QStringLiteral("ei"));
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Rows(), 3);
+        QCOMPARE(harness.Status(), QStringLiteral("3 Auslandsvorwahlen wurden gefunden."));
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(harness.Lists().FocusedRow(), 1);
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(harness.Lists().FocusedRow(), 2);
+        QTest::keyClick(box, Qt::Key_PageUp);
+        QCOMPARE(harness.Lists().FocusedRow(), 0);
+        QCOMPARE(box->text(), QStringLiteral("ei"));
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeSearchTest() { return std::make_unique<SearchTest>(); }
+
+}  // namespace vendarion::test
+
+#include "search_test.moc"

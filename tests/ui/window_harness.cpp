@@ -1,0 +1,87 @@
+#include "window_harness.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+#include "base/setting_names.h"
+#include "ui/list_controller.h"
+#include "ui/list_pane.h"
+#include "ui/main_window.h"
+#include "ui/navigation_tree.h"
+#include "ui/plain_input_fields.h"
+#include "ui/ui_text.h"
+#include "ui/window_commands.h"
+
+namespace vendarion::test {
+
+WindowHarness::WindowHarness(const Options& options) {
+    if (!WriteSampleDataSet(sample, dir_.path()) ||
+        data.Open(dir_.path()) != DataSetStep::kComplete) {
+        qFatal("cannot open the sample data set");
+    }
+    if (options.stores) {
+        (void)Write(settings, setting::kHardDiskAppPath, dir_.path() + "/");
+        stores = OpenPersonalStores(settings);
+    }
+    if (options.prepare) options.prepare(settings);
+    window_ = MainWindow::Create({data, stores, settings, messages});
+    if (window_ == nullptr) qFatal("cannot create the main window");
+    if (!settings.Has("Pos")) window_->resize(1100, 700);
+    if (options.show) {
+        window_->show();
+        if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("window not exposed");
+    }
+}
+
+WindowHarness::~WindowHarness() {
+    (void)WaitForSearches();
+    window_.reset();
+}
+
+ListController& WindowHarness::Lists() { return window_->Lists(); }
+QTreeView* WindowHarness::View() { return window_->Pane()->View(); }
+
+void WindowHarness::ChooseInTree(ListType type) {
+    NavigationTree* tree = window_->Tree();
+    QTreeWidgetItem* node = tree->Node(type);
+    if (node == nullptr) qFatal("no tree node for list type %d", static_cast<int>(type));
+    tree->setCurrentItem(node);
+}
+
+void WindowHarness::Trigger(int command) { window_->Commands().Action(command)->trigger(); }
+
+QLineEdit* WindowHarness::Edit(InputField field) { return window_->Inputs()->Edit(field); }
+
+void WindowHarness::Type(InputField field, const QString& text) {
+    QTest::keyClicks(Edit(field), text);
+}
+
+QString WindowHarness::Cell(int row, int column) {
+    return View()->model()->index(row, column).data().toString();
+}
+
+int WindowHarness::Rows() { return View()->model()->rowCount(); }
+QString WindowHarness::Title() { return window_->Pane()->Title(); }
+QString WindowHarness::Status() { return window_->Pane()->Status(); }
+
+void WindowHarness::Select(std::initializer_list<int> rows) {
+    QItemSelectionModel* selection = View()->selectionModel();
+    selection->clearSelection();
+    bool first = true;
+    for (const int row : rows) {
+        const QModelIndex index = View()->model()->index(row, 0);
+        if (first) selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        first = false;
+    }
+}
+
+bool WindowHarness::WaitForSearches() {
+    return QTest::qWaitFor([this] { return !Lists().SearchRunning(); }, 20000);
+}
+
+QString Shown(std::string_view cp1252) { return ToQString(cp1252); }
+
+}  // namespace vendarion::test

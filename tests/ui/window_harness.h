@@ -1,0 +1,77 @@
+// A main window over the sample data set, for the widget tests: in-memory settings,
+// scripted message boxes, and (when asked) personal stores in a temporary folder.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "personal/personal_stores.h"
+#include "sample_data_set.h"
+#include "search/list_type.h"
+#include "store/data_set.h"
+#include "support/memory_settings.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+#include "ui/input_field.h"
+
+class QLineEdit;
+class QTreeView;
+
+namespace vendarion {
+
+class ListController;
+class MainWindow;
+
+namespace test {
+
+class WindowHarness {
+public:
+    struct Options {
+        bool stores = false;  // a hard-disk copy with its phone book and notes
+        bool show = true;
+        // Fills the settings before the window is made.
+        std::function<void(Settings&)> prepare;
+    };
+
+    WindowHarness() : WindowHarness(Options{}) {}
+    explicit WindowHarness(const Options& options);
+    ~WindowHarness();
+
+    MainWindow& Window() { return *window_; }
+    ListController& Lists();
+    QTreeView* View();
+
+    // Selects the list type's node in the tree, as a click would.
+    void ChooseInTree(ListType type);
+    // Runs a command through its action.
+    void Trigger(int command);
+    // Types text into a field key by key.
+    void Type(InputField field, const QString& text);
+    QLineEdit* Edit(InputField field);
+    // The cell as the view shows it.
+    QString Cell(int row, int column);
+    int Rows();
+    QString Title();
+    QString Status();
+    // Makes these rows the selection, the first of them focused.
+    void Select(std::initializer_list<int> rows);
+    // Waits until no search runs or is pending; false after the time-out.
+    [[nodiscard]] bool WaitForSearches();
+
+    SampleDataSet sample = MakeSampleDataSet();
+    MemorySettings settings;
+    ScriptedMessages messages;
+    DataSet data;
+    PersonalStores stores;
+
+private:
+    TempDir dir_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// Windows-1252 bytes as the window shows them.
+QString Shown(std::string_view cp1252);
+
+}  // namespace test
+}  // namespace vendarion
