@@ -34,47 +34,55 @@ struct SearchOptions {
     int limit = kDefaultLimit;
 };
 
-// Takes the value of the option at args[*i]; false at the end of the arguments.
-bool TakeValue(const Arguments& args, std::size_t* i, std::string_view* value) {
-    if (*i + 1 >= args.size()) return false;
-    *value = args[++*i];
-    return true;
+// The options that take a text typed into one of the four name-search fields.
+struct TextOption {
+    std::string_view name;
+    std::string SearchRequest::*field;
+};
+constexpr TextOption kTextOptions[] = {
+    {"--name", &SearchRequest::surname},
+    {"--first-name", &SearchRequest::first_name},
+    {"--street", &SearchRequest::street},
+    {"--heading", &SearchRequest::heading},
+};
+
+// Takes the value of one option; the usage exit code when it is unknown or bad.
+int TakeOption(std::string_view option, std::string_view value, SearchOptions* options) {
+    for (const TextOption& text : kTextOptions) {
+        if (option == text.name) {
+            options->texts.*text.field = Utf8ToCp1252(value);
+            return 0;
+        }
+    }
+    if (option == "--town") {
+        options->towns.emplace_back(value);
+    } else if (option == "--mode") {
+        if (!ParseNameMode(value, &options->mode)) {
+            return UsageError("search: unknown mode '" + std::string(value) + "'");
+        }
+    } else if (option == "--bank" || option == "--country") {
+        (option == "--bank" ? options->bank : options->country) = Utf8ToCp1252(value);
+    } else if (option == "--limit") {
+        const std::optional<int> limit = ParseNumber(value);
+        if (!limit) return UsageError("search: LIMIT must be a number");
+        options->limit = *limit;
+    } else {
+        return UsageError("search: unknown option '" + std::string(option) + "'");
+    }
+    return 0;
 }
 
 // Parses the arguments after --data; the usage exit code on a mistake, else 0.
 int ParseSearchOptions(const Arguments& args, SearchOptions* options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view option = args[i];
-        std::string_view value;
-        if (option == "--internet") {
+        if (args[i] == "--internet") {
             options->internet = true;
-            continue;
-        }
-        if (!TakeValue(args, &i, &value))
-            return UsageError("search: bad option '" + std::string(option) + "'");
-        if (option == "--town") {
-            options->towns.emplace_back(value);
-        } else if (option == "--name") {
-            options->texts.surname = Utf8ToCp1252(value);
-        } else if (option == "--first-name") {
-            options->texts.first_name = Utf8ToCp1252(value);
-        } else if (option == "--street") {
-            options->texts.street = Utf8ToCp1252(value);
-        } else if (option == "--heading") {
-            options->texts.heading = Utf8ToCp1252(value);
-        } else if (option == "--mode") {
-            if (!ParseNameMode(value, &options->mode))
-                return UsageError("search: unknown mode '" + std::string(value) + "'");
-        } else if (option == "--bank") {
-            options->bank = Utf8ToCp1252(value);
-        } else if (option == "--country") {
-            options->country = Utf8ToCp1252(value);
-        } else if (option == "--limit") {
-            const std::optional<int> limit = ParseNumber(value);
-            if (!limit) return UsageError("search: LIMIT must be a number");
-            options->limit = *limit;
+        } else if (i + 1 == args.size()) {
+            return UsageError("search: option '" + std::string(args[i]) + "' needs a value");
+        } else if (const int usage = TakeOption(args[i], args[i + 1], options)) {
+            return usage;
         } else {
-            return UsageError("search: bad option '" + std::string(option) + "'");
+            ++i;
         }
     }
     const int kinds = (options->bank ? 1 : 0) + (options->country ? 1 : 0) +
@@ -142,11 +150,11 @@ int ColumnCount(ListType type) {
     return type == ListType::kBankCodes ? 4 : type == ListType::kCountryCodes ? 2 : 11;
 }
 
-// Prints rows first ... first + count - 1 of the shown list, cells tab-separated.
+// Prints up to count rows of the shown list from row first, cells tab-separated.
 void PrintRows(SearchControl& control, int first, int count) {
     const int columns = ColumnCount(control.Inputs().list_type);
     ListRows& rows = control.Rows();
-    for (int r = first; r < rows.Count() && r < first + count; ++r) {
+    for (int r = first; r < rows.Count() && r - first < count; ++r) {
         std::string line;
         for (int c = 0; c < columns; ++c) {
             if (c > 0) line.push_back('\t');
