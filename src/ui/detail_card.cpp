@@ -12,7 +12,7 @@ constexpr int kBlockGap = 6;
 }  // namespace
 
 DetailCard::DetailCard(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(kWidth + 2 * kPadding, kHeight + 2 * kPadding);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }
@@ -27,13 +27,16 @@ void DetailCard::SetBlocks(const std::vector<std::string>& blocks) {
 
 void DetailCard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Text));
-    int top = 0;
-    for (qsizetype i = 0; i < blocks_.size() && top < height(); ++i) {
+    const int bottom = kPadding + kHeight;
+    int top = kPadding;
+    for (qsizetype i = 0; i < blocks_.size() && top < bottom; ++i) {
         QFont font(QStringLiteral("Arial"), i == 0 ? 12 : 11);
         font.setBold(i == 0);
         painter.setFont(font);
-        const QRect area(0, top, width(), height() - top);
+        const QRect area(kPadding, top, kWidth, bottom - top);
         QRect used;
         painter.drawText(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, blocks_[i], &used);
         if (!blocks_[i].isEmpty()) top = used.bottom() + 1 + kBlockGap;

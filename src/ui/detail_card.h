@@ -13,8 +13,10 @@ class DetailCard final : public QWidget {
     Q_OBJECT
 
 public:
+    // The text area; a frame with a margin of kPadding surrounds it.
     static constexpr int kWidth = 145;
     static constexpr int kHeight = 180;
+    static constexpr int kPadding = 6;
 
     explicit DetailCard(QWidget* parent = nullptr);
 

@@ -52,12 +52,15 @@ ListPane::ListPane(QWidget* parent)
     strip_layout->addWidget(status_, 1, Qt::AlignTop);
     strip_layout->addWidget(search_area_);
 
+    // The default widths of the columns suit a narrow list font; the last column
+    // takes the room that is left, so the list fills the pane.
+    view_->setFont(QFont(QStringLiteral("Arial"), 9));
     view_->setRootIsDecorated(false);
     view_->setUniformRowHeights(true);
     view_->setAllColumnsShowFocus(true);
     view_->setItemsExpandable(false);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->header()->setStretchLastSection(false);
+    view_->header()->setStretchLastSection(true);
     view_->header()->setMinimumSectionSize(0);
     view_->header()->setSectionsMovable(false);
 

@@ -83,7 +83,10 @@ void MainWindow::BuildLayout() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
-    layout->addWidget(inputs_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(inputs_, 1);
+    top->addStretch(0);
+    layout->addLayout(top);
     layout->addLayout(lower, 1);
     setCentralWidget(central);
 

@@ -36,6 +36,7 @@ QTreeWidgetItem* FindNode(QTreeWidgetItem* item, ListType type) {
 
 NavigationTree::NavigationTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
+    setIndentation(12);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     QTreeWidgetItem* search = AddNode(nullptr, 2001, ListType::kNone);

@@ -36,14 +36,8 @@ std::string PlaceRows::Text(int row, int column) {
     const ListRecord fields = list_.Parse(record);
     if (column == 0) return std::string(fields.first);
     if (column != 1) return {};
-    switch (list_.Kind()) {
-        case ListKind::kTowns:
-            return std::string(books_.TownPostalCode(fields.book));
-        case ListKind::kAreaCodes:
-            return std::string(WithoutTrailingBlanks(fields.second));
-        case ListKind::kPostalCodes:
-            break;
-    }
+    if (list_.Kind() == ListKind::kAreaCodes)
+        return std::string(WithoutTrailingBlanks(fields.second));
     return std::string(fields.second);
 }
 

@@ -13,8 +13,10 @@ namespace vendarion {
 
 class PlaceRows final : public RowSource {
 public:
-    // Towns: name and the book's postal code text; postal codes: code and town;
-    // area codes: code and town without trailing blanks.
+    // Towns: name and the town's own postal code (a town with several codes has a
+    // row for each, so the code tells them apart); postal codes: code and town; area
+    // codes: code and town without trailing blanks. A filtered town list shows the
+    // book's name and the book's postal code text.
     PlaceRows(SortedList& list, const BookData& books) : list_(list), books_(books) {}
 
     // Shows only the towns of these books, one row per book, in the given order.

@@ -22,6 +22,7 @@ constexpr int kAreaCodeLabel = 1015;
 constexpr int kModeLabel = 1106;
 constexpr int kLabelWidth = 84;
 constexpr int kNameModes = 6;
+constexpr int kMaximumWidth = 1100;
 
 int Index(InputField field) { return static_cast<int>(field); }
 
@@ -46,6 +47,8 @@ PlainInputFields::PlainInputFields(QWidget* parent) : InputFields(parent) {
     grid->addWidget(MakeRow(InputField::kHeading, kHeadingLabel), 2, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
+    // On a wide screen the fields keep a readable length instead of spanning it.
+    setMaximumWidth(kMaximumWidth);
 }
 
 QWidget* PlainInputFields::MakeRow(InputField field, int label_id) {

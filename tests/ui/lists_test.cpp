@@ -39,7 +39,7 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("towns") << 1 << QStringLiteral("Orte in Deutschland")
                                << QStringList{QStringLiteral("Ort"), QStringLiteral("Postleitzahl")}
-                               << 9 << QStringLiteral("Aachen") << QStringLiteral("79379")
+                               << 9 << QStringLiteral("Aachen") << QStringLiteral("52062")
                                << QStringLiteral("9 Orte sind vorhanden.");
         QTest::newRow("postal codes")
             << 6 << QStringLiteral("Postleitzahlen in Deutschland")
@@ -57,7 +57,7 @@ private slots:
         QTest::newRow("internet towns")
             << 10 << QStringLiteral("Orte in Deutschland")
             << QStringList{QStringLiteral("Ort"), QStringLiteral("Postleitzahl")} << 9
-            << QStringLiteral("Aachen") << QStringLiteral("79379")
+            << QStringLiteral("Aachen") << QStringLiteral("52062")
             << QStringLiteral("9 Orte sind vorhanden.");
         QTest::newRow("foreign codes")
             << 14 << QStringLiteral("Auslandsvorwahlen")
@@ -127,21 +127,35 @@ private slots:
 
     void ColumnWidthsAreSavedPerListKey() {
         WindowHarness harness;
-        (void)Write(harness.settings, setting::ColumnWidths("PLZ"), "120,x");
-        harness.ChooseInTree(ListType::kPostalCodes);
+        (void)Write(harness.settings, setting::ColumnWidths("BLZ"), "90,x");
+        harness.ChooseInTree(ListType::kBankCodes);
         QHeaderView* header = harness.View()->header();
-        QCOMPARE(header->sectionSize(0), 120);
-        QCOMPARE(header->sectionSize(1), 200);
-        header->resizeSection(0, 0);
-        header->resizeSection(1, 150);
-        harness.ChooseInTree(ListType::kAreaCodes);
-        QCOMPARE(QString::fromStdString(Read(harness.settings, setting::ColumnWidths("PLZ"))),
-                 QStringLiteral("150"));
-        QCOMPARE(header->sectionSize(0), 100);
-        // The Internet list of postal codes shares the key.
+        QCOMPARE(header->sectionSize(0), 90);
+        QCOMPARE(header->sectionSize(1), 150);
+        QCOMPARE(header->sectionSize(2), 60);
+        // The last column takes the rest of the list's width.
+        QVERIFY(header->sectionSize(3) >= 150);
+        header->resizeSection(1, 0);
+        harness.ChooseInTree(ListType::kCountryCodes);
+        QCOMPARE(header->sectionSize(0), 220);
+        const QStringList saved =
+            QString::fromStdString(Read(harness.settings, setting::ColumnWidths("BLZ")))
+                .split(QLatin1Char(','));
+        QCOMPARE(saved.size(), 3);
+        QCOMPARE(saved[0], QStringLiteral("90"));
+        QCOMPARE(saved[1], QStringLiteral("60"));
+        // The narrowed column is dropped: the columns after it take the next widths.
+        harness.ChooseInTree(ListType::kBankCodes);
+        QCOMPARE(header->sectionSize(0), 90);
+        QCOMPARE(header->sectionSize(1), 60);
+        QCOMPARE(header->sectionSize(2), saved[2].toInt());
+    }
+
+    void ListsOfOneKeyShareTheirWidths() {
+        WindowHarness harness;
+        (void)Write(harness.settings, setting::ColumnWidths("PLZ"), "120");
         harness.ChooseInTree(ListType::kInternetPostalCodes);
-        QCOMPARE(header->sectionSize(0), 150);
-        QCOMPARE(header->sectionSize(1), 200);
+        QCOMPARE(harness.View()->header()->sectionSize(0), 120);
     }
 
     void SelectionModeFollowsTheList() {

@@ -21,11 +21,11 @@ protected:
     DataSet data_;
 };
 
-TEST_F(RowSourcesTest, TownsShowTheirBooksPostalCodeText) {
+TEST_F(RowSourcesTest, TownsShowTheirOwnPostalCode) {
     PlaceRows towns(data_.Towns(), data_.Books().Books());
     ASSERT_EQ(towns.Count(), 9);
     EXPECT_EQ(towns.Text(0, 0), "Aachen");
-    EXPECT_EQ(towns.Text(0, 1), "79379") << "the book's text, not the town's own";
+    EXPECT_EQ(towns.Text(0, 1), "52062") << "the town's own code, not its book's";
     EXPECT_EQ(towns.Book(0), 2);
     EXPECT_EQ(towns.Text(0, 2), "");
     EXPECT_EQ(towns.Text(9, 0), "");

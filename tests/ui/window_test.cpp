@@ -38,8 +38,8 @@ private slots:
         QCOMPARE(Read(harness.settings, setting::kInformation), 1);
         QCOMPARE(Read(harness.settings, setting::kInputFlags), 63);
         QCOMPARE(Read(harness.settings, setting::kZoomed), 0);
-        QCOMPARE(QString::fromStdString(Read(harness.settings, setting::ColumnWidths("Ort"))),
-                 QStringLiteral("200,100"));
+        QVERIFY(QString::fromStdString(Read(harness.settings, setting::ColumnWidths("Ort")))
+                    .startsWith(QStringLiteral("200,")));
         const QStringList pos =
             QString::fromStdString(Read(harness.settings, setting::kPos)).split(QLatin1Char(','));
         QCOMPARE(pos.size(), 4);

@@ -1,0 +1,122 @@
+// vendarion-screenshots: drives the main window over a data set into four typical
+// views (the town list, the whole book of a town, a search result with its detail
+// card, the bank codes) and saves each as a PNG of the screen's size.
+//   vendarion-screenshots --data DIR --out DIR [--town TEXT] [--surname TEXT]
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/settings_file.h"
+#include "base/messages.h"
+#include "personal/personal_stores.h"
+#include "store/data_set.h"
+#include "ui/list_controller.h"
+#include "ui/main_window.h"
+#include "ui/plain_input_fields.h"
+#include "ui/window_commands.h"
+
+namespace vendarion {
+namespace {
+
+// Answers every box with its default button; nothing is shown.
+class SilentMessages final : public Messages {
+public:
+    MessageAnswer Show(const Message& message) override { return message.default_answer; }
+};
+
+struct Options {
+    std::string data;
+    std::string out = ".";
+    QString town = QStringLiteral("Berlin");
+    QString surname = QStringLiteral("Maier");
+};
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const char* value = argv[i + 1];
+        if (name == "--data") {
+            options->data = value;
+        } else if (name == "--out") {
+            options->out = value;
+        } else if (name == "--town") {
+            options->town = QString::fromUtf8(value);
+        } else if (name == "--surname") {
+            options->surname = QString::fromUtf8(value);
+        } else {
+            return false;
+        }
+    }
+    return !options->data.empty() && argc % 2 == 1;
+}
+
+void Settle(MainWindow& window) {
+    (void)QTest::qWaitFor([&window] { return !window.Lists().SearchRunning(); }, 60000);
+    QTest::qWait(300);
+}
+
+bool Save(MainWindow& window, const Options& options, const char* name) {
+    Settle(window);
+    const QSize size = window.screen()->size();
+    const std::string path = options.out + "/" + name + "-" + std::to_string(size.width()) + "x" +
+                             std::to_string(size.height()) + ".png";
+    const bool saved = window.grab().save(QString::fromStdString(path));
+    std::printf("%s %s\n", saved ? "wrote" : "cannot write", path.c_str());
+    return saved;
+}
+
+int Run(const Options& options) {
+    DataSet data;
+    if (data.Open(options.data) != DataSetStep::kComplete) {
+        std::fprintf(stderr, "cannot open the data set in %s\n", options.data.c_str());
+        return 1;
+    }
+    SettingsFile settings("/nonexistent/Vendarion.reg");
+    SilentMessages messages;
+    PersonalStores stores;
+    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages});
+    if (window == nullptr) return 1;
+    window->setGeometry(window->screen()->geometry());
+    window->show();
+    (void)QTest::qWaitForWindowExposed(window.get());
+    PlainInputFields* inputs = window->Inputs();
+
+    window->RunCommand(command::kTowns);
+    QTest::keyClicks(inputs->Edit(InputField::kTown), options.town);
+    bool saved = Save(*window, options, "towns");
+
+    window->RunCommand(command::kGo);
+    saved = Save(*window, options, "book") && saved;
+
+    QTest::keyClicks(inputs->Edit(InputField::kName), options.surname);
+    inputs->ModeBox()->setCurrentIndex(2);
+    emit inputs->ModeBox()->activated(2);
+    Settle(*window);
+    window->Lists().SelectRow(std::min(3, window->Lists().RowCount() - 1));
+    saved = Save(*window, options, "result") && saved;
+
+    window->RunCommand(command::kBankCodes);
+    window->Lists().SelectRow(std::min(5, window->Lists().RowCount() - 1));
+    saved = Save(*window, options, "banks") && saved;
+    return saved ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace vendarion
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    vendarion::Options options;
+    if (!vendarion::ParseOptions(argc, argv, &options)) {
+        std::fprintf(stderr,
+                     "usage: vendarion-screenshots --data DIR --out DIR [--town TEXT] "
+                     "[--surname TEXT]\n");
+        return 2;
+    }
+    return vendarion::Run(options);
+}
