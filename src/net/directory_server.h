@@ -1,0 +1,61 @@
+// The directory server's query handler: answers the request of an Internet search
+// from a data set on disk with the directory search itself, one page at a time.
+//
+// Books: the town, postal code and area code each name books (book_selection.h);
+// given together, the search covers the books all of them name; none given, the
+// whole country. Hits come book by book in book order, in table order within a book.
+//
+// Paging and the total: the hits are counted while the search walks, and the walk
+// stops once it has passed the end of the page asked for and counted more than
+// kListLimit hits (so a client that lists 1000 rows learns that there are more), and
+// never goes beyond kMaxHits hits. The total is exact when the walk reached the end
+// of the books, otherwise the number counted at the stop. Each page runs the search
+// afresh from the start, so the cost of a page grows with its position, not with
+// the size of the country.
+//
+// Threads: uses the data set's own lists and book list; one thread per server.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "net/internet_request.h"
+#include "store/data_set.h"
+
+namespace vendarion {
+
+// The server's own error codes, sent in an error reply with a German text.
+namespace server_error {
+inline constexpr int kUnreadableRequest = 1001;
+inline constexpr int kTooFewInputs = 1002;
+inline constexpr int kNoData = 1003;
+inline constexpr int kUnknownPlace = 1004;
+inline constexpr int kUnknownVersion = 1005;
+}  // namespace server_error
+
+// An error reply body with the server's text for the code (Windows-1252).
+std::string ServerErrorReply(int code);
+
+class DirectoryServer {
+public:
+    static constexpr std::int64_t kListLimit = 1000;
+    static constexpr std::int64_t kMaxHits = 10000;
+    static constexpr std::int32_t kDefaultPerPage = 50;
+    static constexpr std::int32_t kMaxPerPage = 1000;
+
+    // The data set must be open and outlive the server.
+    explicit DirectoryServer(DataSet& data_set) : data_set_(data_set) {}
+
+    // The reply body for a form body.
+    std::string Answer(std::string_view form);
+    std::string Answer(const InternetRequest& request);
+
+private:
+    [[nodiscard]] bool SelectBooks(const InternetRequest& request, std::vector<int>* books,
+                                   std::string* error_reply);
+
+    DataSet& data_set_;
+};
+
+}  // namespace vendarion
