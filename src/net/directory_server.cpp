@@ -56,17 +56,14 @@ struct PageWindow {
     std::int64_t limit = 0;  // the walk stops after this many hits
 };
 
-PageWindow WindowOf(const InternetRequest& request) {
-    const std::int64_t per_page =
-        request.records_per_page > 0
-            ? std::min(request.records_per_page, DirectoryServer::kMaxPerPage)
-            : DirectoryServer::kDefaultPerPage;
+PageWindow WindowOf(const InternetRequest& request, const ServerLimits& limits) {
+    const std::int64_t per_page = request.records_per_page > 0
+                                      ? std::min(request.records_per_page, limits.max_per_page)
+                                      : limits.default_per_page;
     PageWindow window;
-    window.first =
-        std::min<std::int64_t>(std::max(request.page, 0) * per_page, DirectoryServer::kMaxHits);
-    window.end = std::min(window.first + per_page, DirectoryServer::kMaxHits);
-    window.limit =
-        std::min(std::max(window.end, DirectoryServer::kListLimit + 1), DirectoryServer::kMaxHits);
+    window.first = std::min(std::max<std::int64_t>(request.page, 0) * per_page, limits.max_hits);
+    window.end = std::min(window.first + per_page, limits.max_hits);
+    window.limit = std::min(std::max(window.end, limits.list_limit + 1), limits.max_hits);
     return window;
 }
 
@@ -94,7 +91,7 @@ std::string DirectoryServer::Answer(const InternetRequest& request) {
 
     const SearchRequest search{request.name, request.first_name, request.street, request.heading};
     const NameMode mode = ModeOf(request);
-    const PageWindow window = WindowOf(request);
+    const PageWindow window = WindowOf(request, limits_);
     BookList& books = data_set_.Books();
     std::vector<SubscriberEntry> page;
     std::int64_t hits = 0;

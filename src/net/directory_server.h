@@ -6,10 +6,10 @@
 // whole country. Hits come book by book in book order, in table order within a book.
 //
 // Paging and the total: the hits are counted while the search walks, and the walk
-// stops once it has passed the end of the page asked for and counted more than
-// kListLimit hits (so a client that lists 1000 rows learns that there are more), and
-// never goes beyond kMaxHits hits. The total is exact when the walk reached the end
-// of the books, otherwise the number counted at the stop. Each page runs the search
+// stops once it has passed the end of the page asked for and counted more than the
+// rows a client lists (so a client that lists 1000 rows learns that there are more),
+// and never goes beyond a fixed number of hits (ServerLimits). The total is exact when the walk
+// reached the end of the books, otherwise the number counted at the stop. Each page runs the search
 // afresh from the start, so the cost of a page grows with its position, not with
 // the size of the country.
 //
@@ -37,15 +37,19 @@ inline constexpr int kUnknownVersion = 1005;
 // An error reply body with the server's text for the code (Windows-1252).
 std::string ServerErrorReply(int code);
 
+// How far a search walks (see the top of this file).
+struct ServerLimits {
+    std::int64_t list_limit = 1000;  // the rows a client lists; more are counted by one
+    std::int64_t max_hits = 10000;   // no walk goes beyond this many hits
+    std::int32_t default_per_page = 50;
+    std::int32_t max_per_page = 1000;
+};
+
 class DirectoryServer {
 public:
-    static constexpr std::int64_t kListLimit = 1000;
-    static constexpr std::int64_t kMaxHits = 10000;
-    static constexpr std::int32_t kDefaultPerPage = 50;
-    static constexpr std::int32_t kMaxPerPage = 1000;
-
     // The data set must be open and outlive the server.
-    explicit DirectoryServer(DataSet& data_set) : data_set_(data_set) {}
+    explicit DirectoryServer(DataSet& data_set, const ServerLimits& limits = {})
+        : data_set_(data_set), limits_(limits) {}
 
     // The reply body for a form body.
     std::string Answer(std::string_view form);
@@ -56,6 +60,7 @@ private:
                                    std::string* error_reply);
 
     DataSet& data_set_;
+    ServerLimits limits_;
 };
 
 }  // namespace vendarion

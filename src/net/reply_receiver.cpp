@@ -92,11 +92,8 @@ int CheckHeaderLine(std::string_view line, int* count, std::string* text) {
     if (StartsWithNoCase(line, "HTTP/")) {
         const std::string_view rest =
             line.size() > format::kStatusOffset ? line.substr(format::kStatusOffset) : "";
-        const bool digits =
-            rest.size() >= 3 && std::all_of(rest.begin(), rest.begin() + 3,
-                                            [](char c) { return c >= '0' && c <= '9'; });
         const std::int32_t status = DecimalPrefix(rest);
-        if (!digits || status < 100 || status > 999) return internet_error::kBadFormat;
+        if (status < 100 || status > 999) return internet_error::kBadFormat;
         if (status != format::kStatusOk) {
             *text = std::string(rest);
             return status;
