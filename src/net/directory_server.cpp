@@ -6,6 +6,7 @@
 #include "base/cp1252.h"
 #include "net/book_selection.h"
 #include "net/form_decoder.h"
+#include "net/internet_format.h"
 #include "net/reply_writer.h"
 #include "query/search_cursor.h"
 #include "store/book_data.h"
@@ -80,7 +81,10 @@ std::string DirectoryServer::Answer(std::string_view form) {
 }
 
 std::string DirectoryServer::Answer(const InternetRequest& request) {
-    if (request.version != 1) return ServerErrorReply(server_error::kUnknownVersion);
+    // A request without a version is taken as version 1.
+    if (request.version != 0 && request.version != internet_format::kVersion) {
+        return ServerErrorReply(server_error::kUnknownVersion);
+    }
     if (request.name.empty() && request.first_name.empty() && request.street.empty() &&
         request.heading.empty()) {
         return ServerErrorReply(server_error::kTooFewInputs);

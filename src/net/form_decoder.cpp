@@ -84,6 +84,8 @@ bool FormDecode(std::string_view value, std::string* out) {
 
 bool DecodeForm(std::string_view body, InternetRequest* request) {
     *request = {};
+    request->version = 0;
+    request->records_per_page = 0;
     std::string value;
     while (!body.empty()) {
         const std::size_t end = body.find('&');

@@ -13,9 +13,9 @@ namespace vendarion {
 // hexadecimal digits.
 [[nodiscard]] bool FormDecode(std::string_view value, std::string* out);
 
-// Decodes a body of "key=value" pairs joined by "&" into *request, starting from the
-// defaults of InternetRequest (so n is 50 and v is 1 when they are missing, as
-// clients leave out what is 0). Unknown keys and empty pairs are ignored; a key
+// Decodes a body of "key=value" pairs joined by "&" into *request. What the body
+// does not give stays empty, false or 0 (clients leave out the numbers that are 0,
+// so a missing v or n reads as 0). Unknown keys and empty pairs are ignored; a key
 // given twice keeps its last value. False when a value is badly encoded, a number
 // (n, p, v) is not a whole decimal number or a pair has no "=".
 [[nodiscard]] bool DecodeForm(std::string_view body, InternetRequest* request);

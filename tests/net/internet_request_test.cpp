@@ -105,8 +105,8 @@ TEST(DecodeForm, DefaultsLenienceAndRefusals) {
     InternetRequest request;
     ASSERT_TRUE(DecodeForm("l=Meier+Schulz&&q=ignored&ll=ignored&l=M%c3%bcller&x=0", &request));
     EXPECT_EQ(request.name, "M\xc3\xbcller");  // the last value wins
-    EXPECT_EQ(request.records_per_page, 50);   // n missing
-    EXPECT_EQ(request.version, 1);             // v missing
+    EXPECT_EQ(request.records_per_page, 0);    // n missing
+    EXPECT_EQ(request.version, 0);             // v missing
     EXPECT_FALSE(request.phonetic);
     ASSERT_TRUE(DecodeForm("f=Anna+Maria", &request));
     EXPECT_EQ(request.first_name, "Anna Maria");
