@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/cp1252.h"
+#include "net/book_filter.h"
 #include "net/book_selection.h"
 #include "net/form_decoder.h"
 #include "net/internet_format.h"
@@ -50,13 +51,6 @@ bool MatchesNowhere(const SearchCursor& cursor) {
            cursor.street_range.NoMatch() || cursor.heading_range.NoMatch();
 }
 
-// Which hits a page wants and where the walk may stop.
-struct PageWindow {
-    std::int64_t first = 0;  // the first hit of the page
-    std::int64_t end = 0;    // one past its last hit
-    std::int64_t limit = 0;  // the walk stops after this many hits
-};
-
 PageWindow WindowOf(const InternetRequest& request, const ServerLimits& limits) {
     const std::int64_t per_page = request.records_per_page > 0
                                       ? std::min(request.records_per_page, limits.max_per_page)
@@ -94,15 +88,24 @@ std::string DirectoryServer::Answer(const InternetRequest& request) {
     if (!SelectBooks(request, &book_numbers, &error_reply)) return error_reply;
 
     const SearchRequest search{request.name, request.first_name, request.street, request.heading};
-    const NameMode mode = ModeOf(request);
-    const PageWindow window = WindowOf(request, limits_);
+    return Search(search, ModeOf(request), book_numbers, WindowOf(request, limits_));
+}
+
+std::string DirectoryServer::Search(const SearchRequest& search, NameMode mode,
+                                    const std::vector<int>& book_numbers,
+                                    const PageWindow& window) {
+    if (book_numbers.empty()) return RecordsReplyBody(0, {});
     BookList& books = data_set_.Books();
+    const SearchCursor first = CreateCursor(books, search, book_numbers.front(), mode);
+    if (MatchesNowhere(first)) return RecordsReplyBody(0, {});
+    const BookFilter filter(data_set_, first);
     std::vector<SubscriberEntry> page;
     std::int64_t hits = 0;
     RawRecord raw{};
     for (const int book : book_numbers) {
+        if (hits >= window.limit) break;
+        if (!filter.MayHold(book)) continue;
         SearchCursor cursor = CreateCursor(books, search, book, mode);
-        if (MatchesNowhere(cursor)) break;
         while (hits < window.limit) {
             const StepResult step = StepCursor(books, &cursor, kStepBudget, &raw);
             if (step == StepResult::kFinished) break;
@@ -112,7 +115,6 @@ std::string DirectoryServer::Answer(const InternetRequest& request) {
             }
             ++hits;
         }
-        if (hits >= window.limit) break;
     }
     return RecordsReplyBody(static_cast<std::int32_t>(hits), page);
 }

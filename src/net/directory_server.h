@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "net/internet_request.h"
+#include "query/search_cursor.h"
 #include "store/data_set.h"
 
 namespace vendarion {
@@ -36,6 +37,13 @@ inline constexpr int kUnknownVersion = 1005;
 
 // An error reply body with the server's text for the code (Windows-1252).
 std::string ServerErrorReply(int code);
+
+// Which hits a page wants and where the walk may stop.
+struct PageWindow {
+    std::int64_t first = 0;  // the first hit of the page
+    std::int64_t end = 0;    // one past its last hit
+    std::int64_t limit = 0;  // the walk stops after this many hits
+};
 
 // How far a search walks (see the top of this file).
 struct ServerLimits {
@@ -58,6 +66,8 @@ public:
 private:
     [[nodiscard]] bool SelectBooks(const InternetRequest& request, std::vector<int>* books,
                                    std::string* error_reply);
+    std::string Search(const SearchRequest& search, NameMode mode,
+                       const std::vector<int>& book_numbers, const PageWindow& window);
 
     DataSet& data_set_;
     ServerLimits limits_;
