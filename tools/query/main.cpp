@@ -66,6 +66,18 @@ constexpr Command kCommands[] = {
      "                      street, house number, town, postal code, area code, phone,\n"
      "                      call addition, display name) in export format N (0-8)",
      RunExport},
+    {"internet",
+     "internet --name TEXT [--first-name TEXT] [--street TEXT] [--heading TEXT]\n"
+     "         [--town TEXT] [--postal-code CODE] [--area-code CODE] [--mode MODE]\n"
+     "         [--server HOST] [--port N] [--url PATH] [--per-page N]\n"
+     "                      a search sent to the directory server, page by page; at\n"
+     "                      least one of name, first name, street and heading; MODE\n"
+     "                      as in the name field (Normal, Exakt, Phonetisch, or 1-6);\n"
+     "                      server, port, path and page size default to the settings\n"
+     "                      (InternetServer, InternetPort, InternetURL,\n"
+     "                      InternetRecPerPage). Rows as in the result list, tab-\n"
+     "                      separated, at most 1000",
+     RunInternet},
     {"tones",
      "tones NUMBER (--wav FILE | --play)\n"
      "                      the DTMF tones of a number, as a WAVE file or played",
