@@ -54,6 +54,7 @@ InternetQuery::~InternetQuery() {
 
 int InternetQuery::Initialise(std::string_view server, std::string_view path, int port,
                               bool /*without_cgi*/) {
+    initialised_ = false;
     path_ = std::string(path);
     if (wake_fd_ < 0) return Finish(SocketErrorCode(EMFILE, SocketStep::kConnect), "");
     in_addr address{};

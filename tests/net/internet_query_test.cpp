@@ -139,6 +139,12 @@ TEST(InternetQuery, FailsBeforeInitialisation) {
     InternetQuery unresolved([](const std::string&, in_addr*) { return false; });
     EXPECT_EQ(unresolved.Initialise("nowhere", "/q", 80), 2);
     EXPECT_EQ(QueryOnce(unresolved).code, 1);
+    // A failed initialisation does not leave an earlier server in use.
+    ASSERT_EQ(unresolved.Initialise("127.0.0.1", "/q", 80), 0);
+    EXPECT_TRUE(unresolved.Initialised());
+    EXPECT_EQ(unresolved.Initialise("nowhere", "/q", 80), 2);
+    EXPECT_FALSE(unresolved.Initialised());
+    EXPECT_EQ(QueryOnce(unresolved).code, 1);
 }
 
 TEST(InternetQuery, ARefusedConnectionIsSocketError10061) {
