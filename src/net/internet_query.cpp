@@ -91,9 +91,10 @@ int InternetQuery::Exchange(const InternetRequest& request, InternetReply* reply
                             std::string* text) {
     InternetRequest sent = request;
     sent.version = internet_format::kVersion;
+    const std::string bytes = RequestBytes(path_, FormBody(sent));
     SocketChannel channel(wake_fd_, cancelled_);
     if (const int code = channel.Connect(address_)) return code;
-    if (const int code = channel.Send(RequestBytes(path_, FormBody(sent)))) return code;
+    if (const int code = channel.Send(bytes)) return code;
     RawReply raw;
     if (const int code = ReceiveReply(channel, &raw, text)) return code;
     channel.Close();
