@@ -2,7 +2,7 @@
 // socket is non-blocking; every wait polls it together with a wake-up descriptor, so
 // that a cancellation ends a blocked connect, send or receive at once. The
 // connection belongs to the thread that runs the query; only the cancel flag and the
-// wake-up descriptor are shared (InternetQuery::Cancel).
+// wake-up descriptor are shared (InternetQueryClient::Cancel).
 #pragma once
 
 #include <netinet/in.h>

@@ -78,6 +78,8 @@ check "levels" "
 2" "$(printf '%s\n' "$paged" | cut -f11 | sort -u)"
 
 # The connection from the settings file.
+check "no settings" "vendarion-query: Die Einstellungen für die Suche über Internet konnten nicht gefunden werden! (--server, --port, --url)" \
+    "$("$tool" internet --name Meier 2>&1 | head -1)"
 cat >"$VENDARION_SETTINGS" <<REG
 Windows Registry Editor Version 5.00
 
@@ -95,8 +97,10 @@ check "settings page size" "3" "$(($(requests) - before))"
 koeln=$(q --name Meier --mode Exakt --town Köln)
 check "town" "22" "$(printf '%s\n' "$koeln" | wc -l)"
 check "town of every row" "" "$(printf '%s\n' "$koeln" | cut -f8 | grep -v -x -e Köln -e Porz)"
-check "postal code" "$koeln" "$(q --name Meier --mode Exakt --postal-code 50667)"
-check "area code" "$koeln" "$(q --name Meier --mode Exakt --area-code 02203)"
+check "postal code" "$koeln" "$(q --name Meier --mode Exakt --town 50667)"
+check "area code" "$koeln" "$(q --name Meier --mode Exakt --town 02203)"
+check "town, postal code and area code" "$koeln" \
+    "$(q --name Meier --mode Exakt --town Porz --town 51143 --town 0221)"
 check "phonetic" "Mayer
 Meier
 Mohrer" "$(q --name Mair --mode Phonetisch --town Müllheim | cut -f1 | sed 's/^ *//' | sort -u)"
@@ -107,18 +111,20 @@ check "street and first name" "Anna	Kirchweg" \
 # More than the list holds: 1000 rows and a note.
 many=$(q --street Kirchweg --per-page 50 2>"$work/note")
 check "list limit" "1000" "$(printf '%s\n' "$many" | wc -l)"
-check "list limit note" "vendarion-query: more than 1000 entries found; the first 1000 are listed" \
-    "$(cat "$work/note")"
+check "list limit note" "Es wurden mehr als 1000 Einträge gefunden. Nur die ersten 1000 Einträge werden dargestellt.
+Bitte verfeinern Sie Ihre Suchkriterien." "$(cat "$work/note")"
 
-# Failures: the server's and the client's codes and texts, on standard error.
-check "unknown town" "vendarion-query: error 1004: Der Ort \"Nirgendwo\" ist nicht bekannt." \
+# Failures: the texts of the server and of the client, on standard error.
+check "unknown town" "vendarion-query: Der Ort \"Nirgendwo\" ist nicht bekannt." \
     "$(q --name Meier --town Nirgendwo 2>&1)"
 check "unknown town exit" "1" "$(q --name Meier --town Nirgendwo >/dev/null 2>&1; echo $?)"
-check "not found" "vendarion-query: error 404: 404 Not Found" \
+check "not found" "vendarion-query: 404 Not Found" \
     "$("$tool" internet --server 127.0.0.1 --port "$port" --url /cgi-bin/Nothing --name Meier 2>&1)"
-check "too few inputs" "2" "$(q --town Köln >/dev/null 2>&1; echo $?)"
+check "too few inputs" "vendarion-query: Nicht genug Eingaben für die Suche über Internet!
+Try 'vendarion-query help'.
+2" "$(q --town Köln 2>&1; echo $?)"
 stop_server
-check "refused" "vendarion-query: error 10061: Die Verbindung wurde vom Internet Server zurückgewiesen." \
+check "refused" "vendarion-query: Die Verbindung wurde vom Internet Server zurückgewiesen." \
     "$(q --name Meier 2>&1)"
 
 # The program alone, as a web server starts it.

@@ -1,5 +1,6 @@
-// vendarion-query internet: a name search sent to the directory server of the
-// Internet search, its rows printed page by page as they arrive.
+// internet: a name search sent to the directory server of the Internet search. Runs
+// the same start checks, client and worker job as the window; rows are printed as
+// the pages arrive, and Ctrl+C aborts the transfer, keeping the rows printed.
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -9,134 +10,139 @@
 #include "base/setting_names.h"
 #include "commands.h"
 #include "data_options.h"
-#include "net/internet_error.h"
-#include "net/internet_query.h"
+#include "interrupt_watcher.h"
+#include "net/socket_internet_client.h"
+#include "overlay_settings.h"
 #include "query/name_mode.h"
+#include "resources/string_table.h"
+#include "search/internet_search.h"
 #include "search/result_line.h"
-#include "search/result_list.h"
+#include "search/search_event_queue.h"
+#include "search/search_worker.h"
 
 namespace vendarion::query_tool {
 namespace {
 
-struct InternetArguments {
-    std::string server;
-    std::string url;
-    int port = 0;
-    bool without_cgi = false;
-    InternetRequest request;
-    NameMode mode = NameMode::kNormal;
+constexpr int kInterruptedExit = 130;
+
+struct TextOption {
+    std::string_view name;
+    std::string InternetQuery::*field;
+};
+constexpr TextOption kTextOptions[] = {
+    {"--name", &InternetQuery::name},
+    {"--first-name", &InternetQuery::first_name},
+    {"--street", &InternetQuery::street},
+    {"--heading", &InternetQuery::heading},
 };
 
-// The option's text field of the request, or null.
-std::string* TextOption(std::string_view option, InternetRequest* request) {
-    if (option == "--name") return &request->name;
-    if (option == "--first-name") return &request->first_name;
-    if (option == "--street") return &request->street;
-    if (option == "--heading") return &request->heading;
-    if (option == "--town") return &request->town;
-    if (option == "--postal-code") return &request->postal_code;
-    if (option == "--area-code") return &request->area_code;
-    return nullptr;
+// A town given by name, postal code (digits) or area code (a leading zero), as the
+// search command takes it.
+std::string InternetQuery::*PlaceField(std::string_view text) {
+    if (text.empty() || text[0] < '0' || text[0] > '9') return &InternetQuery::town;
+    return text[0] == '0' ? &InternetQuery::area_code : &InternetQuery::postal_code;
 }
 
-// Fills the connection from the settings file first; options override it.
-void ReadSettings(InternetArguments* parsed) {
-    SettingsFile settings(DefaultSettingsPath());
-    parsed->server = Read(settings, setting::kInternetServer);
-    parsed->url = Read(settings, setting::kInternetURL);
-    parsed->port = Read(settings, setting::kInternetPort);
-    parsed->without_cgi = Read(settings, setting::kOperateWithoutCGI) == 1;
-    parsed->request.records_per_page = Read(settings, setting::kInternetRecPerPage);
-}
-
-bool ParseOption(std::string_view option, std::string_view value, InternetArguments* parsed,
-                 std::string* error) {
-    if (std::string* text = TextOption(option, &parsed->request)) {
-        *text = Utf8ToCp1252(value);
-    } else if (option == "--server") {
-        parsed->server = std::string(value);
-    } else if (option == "--url") {
-        parsed->url = std::string(value);
+// Takes the value of one option; the usage exit code when it is unknown or bad.
+int TakeOption(std::string_view option, std::string_view value, InternetQuery* query,
+               OverlaySettings* settings) {
+    for (const TextOption& text : kTextOptions) {
+        if (option == text.name) {
+            query->*text.field = Utf8ToCp1252(value);
+            return 0;
+        }
+    }
+    if (option == "--town") {
+        query->*PlaceField(value) = Utf8ToCp1252(value);
+    } else if (option == "--mode") {
+        NameMode mode = NameMode::kNormal;
+        if (!ParseNameMode(value, &mode)) {
+            return UsageError("internet: unknown mode '" + std::string(value) + "'");
+        }
+        query->phonetic = mode == NameMode::kPhonetic;
+        query->exact = mode == NameMode::kExact;
+    } else if (option == "--server" || option == "--url") {
+        settings->SetText(
+            option == "--server" ? setting::kInternetServer.name : setting::kInternetURL.name,
+            value);
     } else if (option == "--port" || option == "--per-page") {
         const std::optional<int> number = ParseNumber(value);
-        if (!number) return *error = std::string(option) + " takes a number", false;
-        (option == "--port" ? parsed->port : parsed->request.records_per_page) = *number;
-    } else if (option == "--mode") {
-        if (!ParseNameMode(value, &parsed->mode)) return *error = "unknown --mode", false;
+        if (!number) return UsageError("internet: " + std::string(option) + " takes a number");
+        settings->SetNumber(
+            option == "--port" ? setting::kInternetPort.name : setting::kInternetRecPerPage.name,
+            *number);
     } else {
-        return *error = "unexpected argument '" + std::string(option) + "'", false;
+        return UsageError("internet: unknown option '" + std::string(option) + "'");
     }
-    return true;
+    return 0;
 }
 
-bool ParseArguments(const Arguments& args, InternetArguments* parsed, std::string* error) {
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) return *error = std::string(args[i]) + " needs a value", false;
-        if (!ParseOption(args[i], args[i + 1], parsed, error)) return false;
+void PrintRows(const ResultList& results, int* printed) {
+    for (; *printed < results.Count(); ++*printed) {
+        std::string line = Cp1252ToUtf8(results.Line(*printed));
+        for (char& c : line) {
+            if (c == kFieldSeparator) c = '\t';
+        }
+        line.push_back('\n');
+        std::fwrite(line.data(), 1, line.size(), stdout);
     }
-    const InternetRequest& request = parsed->request;
-    if (request.name.empty() && request.first_name.empty() && request.street.empty() &&
-        request.heading.empty()) {
-        *error = "internet needs --name, --first-name, --street or --heading";
-    } else if (parsed->server.empty() || parsed->url.empty() || parsed->port == 0) {
-        *error =
-            "internet needs --server, --port and --url (or InternetServer, InternetPort and "
-            "InternetURL in " +
-            DefaultSettingsPath() + ")";
-    }
-    return error->empty();
+    std::fflush(stdout);
 }
 
-void PrintLine(const SubscriberEntry& entry) {
-    std::string line = Cp1252ToUtf8(SubscriberResultLine(entry, HitSource::kInternet));
-    for (char& c : line) {
-        if (c == kFieldSeparator) c = '\t';
-    }
-    line.push_back('\n');
-    std::fwrite(line.data(), 1, line.size(), stdout);
-}
+std::string Text(int id) { return Cp1252ToUtf8(LoadString(id)); }
 
-int QueryFailure(const InternetQuery& client) {
-    std::string text;
-    const int code = client.LastError(&text);
-    return Failure("error " + std::to_string(code) + ": " + Cp1252ToUtf8(text));
+// Runs the worker's job for the query to its end (or Ctrl+C), printing rows as they
+// are listed; the exit code.
+int RunSearch(SocketInternetClient& client, const InternetQuery& query) {
+    SearchEventQueue queue;
+    InterruptWatcher watcher(queue);  // before the worker: its thread inherits the block
+    ResultList results;
+    InternetFailure failure;
+    SearchWorker worker(results, queue);
+    worker.SetJob(SearchEvent::kInternet, [&](SearchWorker& running) {
+        RunInternetSearch(running, client, query, &failure);
+    });
+    worker.Signal(SearchEvent::kInternet);
+    int printed = 0;
+    for (SearchEventQueue::Event event;
+         (event = queue.Wait()) != SearchEventQueue::Event::kFinished;) {
+        if (event == SearchEventQueue::Event::kInterrupt) {
+            worker.Cancel();
+            client.Abort();
+        }
+        PrintRows(results, &printed);
+    }
+    PrintRows(results, &printed);
+    if (failure.Shown()) return Failure(Cp1252ToUtf8(failure.text));
+    if (worker.HitLineLimit()) std::fprintf(stderr, "%s\n", Text(kLineLimitMessage).c_str());
+    return watcher.Interrupted() ? kInterruptedExit : 0;
 }
 
 }  // namespace
 
 int RunInternet(const Arguments& args) {
-    InternetArguments parsed;
-    ReadSettings(&parsed);
-    std::string error;
-    if (!ParseArguments(args, &parsed, &error)) return UsageError(error);
-    InternetQuery client;
-    if (client.Initialise(parsed.server, parsed.url, parsed.port, parsed.without_cgi) != 0) {
-        return QueryFailure(client);
-    }
-    InternetRequest& request = parsed.request;
-    request.phonetic = parsed.mode == NameMode::kPhonetic;
-    request.exact = parsed.mode == NameMode::kExact;
-    client.BeginSearch();
-    std::int64_t shown = 0;
-    std::int64_t total = 0;
-    for (request.page = 0;; ++request.page) {
-        InternetReply reply;
-        if (client.Query(request, &reply) != 0) return QueryFailure(client);
-        if (shown == 0) total = reply.header.Total();
-        for (const InternetEntry& received : reply.entries) {
-            if (shown == ResultList::kMaxLines) {
-                std::fprintf(stderr,
-                             "vendarion-query: more than %d entries found; the first %d "
-                             "are listed\n",
-                             ResultList::kMaxLines, ResultList::kMaxLines);
-                return 0;
-            }
-            PrintLine(received.entry);
-            ++shown;
+    SettingsFile file(DefaultSettingsPath());
+    OverlaySettings settings(file);
+    InternetQuery query;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        if (i + 1 == args.size()) {
+            return UsageError("internet: option '" + std::string(args[i]) + "' needs a value");
         }
-        std::fflush(stdout);
-        if (reply.entries.empty() || shown >= total) return 0;
+        if (const int usage = TakeOption(args[i], args[i + 1], &query, &settings)) return usage;
     }
+    SocketInternetClient client;
+    bool connected = false;
+    switch (PrepareInternetSearch(settings, client, &connected, &query)) {
+        case InternetStart::kTooFewInputs:
+            return UsageError(Text(kTooFewInternetInputsMessage));
+        case InternetStart::kNoSettings:
+            return UsageError(Text(kNoInternetSettingsMessage) + " (--server, --port, --url)");
+        case InternetStart::kConnectFailed:
+            return Failure(Cp1252ToUtf8(client.ErrorText()));
+        case InternetStart::kReady:
+            break;
+    }
+    return RunSearch(client, query);
 }
 
 }  // namespace vendarion::query_tool

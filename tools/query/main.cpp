@@ -88,16 +88,17 @@ constexpr Command kCommands[] = {
      "                      call addition, display name) in export format N (0-8)",
      RunExport},
     {"internet",
-     "internet --name TEXT [--first-name TEXT] [--street TEXT] [--heading TEXT]\n"
-     "         [--town TEXT] [--postal-code CODE] [--area-code CODE] [--mode MODE]\n"
-     "         [--server HOST] [--port N] [--url PATH] [--per-page N]\n"
-     "                      a search sent to the directory server, page by page; at\n"
-     "                      least one of name, first name, street and heading; MODE\n"
-     "                      as in the name field (Normal, Exakt, Phonetisch, or 1-6);\n"
-     "                      server, port, path and page size default to the settings\n"
-     "                      (InternetServer, InternetPort, InternetURL,\n"
-     "                      InternetRecPerPage). Rows as in the result list, tab-\n"
-     "                      separated, at most 1000",
+     "internet [--name SURNAME] [--first-name TEXT] [--street TEXT] [--heading TEXT]\n"
+     "         [--town TOWN...] [--mode MODE] [--server HOST] [--port N] [--url PATH]\n"
+     "         [--per-page N]\n"
+     "                             the Internet search: sent to the directory server\n"
+     "                             page by page, the result lines printed as they\n"
+     "                             arrive (at most 1000). TOWN and MODE as for search;\n"
+     "                             a town, a postal code and an area code may be given\n"
+     "                             together. Server, port, path and page size default\n"
+     "                             to the settings InternetServer, InternetPort,\n"
+     "                             InternetURL and InternetRecPerPage. Ctrl+C aborts\n"
+     "                             the transfer (exit code 130)",
      RunInternet},
     {"tones",
      "tones NUMBER (--wav FILE | --play)\n"

@@ -1,4 +1,4 @@
-#include "net/internet_query.h"
+#include "net/internet_query_client.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -43,17 +43,17 @@ bool LooksNumeric(std::string_view server) {
 
 }  // namespace
 
-InternetQuery::InternetQuery() : InternetQuery(ResolveWithSystem) {}
+InternetQueryClient::InternetQueryClient() : InternetQueryClient(ResolveWithSystem) {}
 
-InternetQuery::InternetQuery(Resolver resolver)
+InternetQueryClient::InternetQueryClient(Resolver resolver)
     : resolver_(std::move(resolver)), wake_fd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
-InternetQuery::~InternetQuery() {
+InternetQueryClient::~InternetQueryClient() {
     if (wake_fd_ >= 0) close(wake_fd_);
 }
 
-int InternetQuery::Initialise(std::string_view server, std::string_view path, int port,
-                              bool /*without_cgi*/) {
+int InternetQueryClient::Initialise(std::string_view server, std::string_view path, int port,
+                                    bool /*without_cgi*/) {
     initialised_ = false;
     path_ = std::string(path);
     if (wake_fd_ < 0) return Finish(SocketErrorCode(EMFILE, SocketStep::kConnect), "");
@@ -71,14 +71,14 @@ int InternetQuery::Initialise(std::string_view server, std::string_view path, in
     return Finish(internet_error::kSuccess, "");
 }
 
-void InternetQuery::BeginSearch() {
+void InternetQueryClient::BeginSearch() {
     cancelled_.store(false);
     std::uint64_t value = 0;
     while (read(wake_fd_, &value, sizeof value) > 0) {
     }
 }
 
-int InternetQuery::Query(const InternetRequest& request, InternetReply* reply) {
+int InternetQueryClient::Query(const InternetRequest& request, InternetReply* reply) {
     *reply = {};
     if (!initialised_) return Finish(internet_error::kNotInitialised, "");
     std::string text;
@@ -87,8 +87,8 @@ int InternetQuery::Query(const InternetRequest& request, InternetReply* reply) {
     return Finish(code, text);
 }
 
-int InternetQuery::Exchange(const InternetRequest& request, InternetReply* reply,
-                            std::string* text) {
+int InternetQueryClient::Exchange(const InternetRequest& request, InternetReply* reply,
+                                  std::string* text) {
     InternetRequest sent = request;
     sent.version = internet_format::kVersion;
     const std::string bytes = RequestBytes(path_, FormBody(sent));
@@ -102,7 +102,7 @@ int InternetQuery::Exchange(const InternetRequest& request, InternetReply* reply
     return DecodeReply(raw, reply, text);
 }
 
-void InternetQuery::Cancel() {
+void InternetQueryClient::Cancel() {
     cancelled_.store(true);
     const std::uint64_t one = 1;
     if (wake_fd_ >= 0) {
@@ -111,13 +111,13 @@ void InternetQuery::Cancel() {
     Finish(internet_error::kCancelled, "");
 }
 
-int InternetQuery::LastError(std::string* text) const {
+int InternetQueryClient::LastError(std::string* text) const {
     std::lock_guard lock(error_mutex_);
     *text = last_error_text_;
     return last_error_;
 }
 
-int InternetQuery::Finish(int code, const std::string& text) {
+int InternetQueryClient::Finish(int code, const std::string& text) {
     std::lock_guard lock(error_mutex_);
     last_error_ = code;
     last_error_text_ = InternetErrorText(code, text);

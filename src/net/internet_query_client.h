@@ -20,17 +20,17 @@
 
 namespace vendarion {
 
-class InternetQuery {
+class InternetQueryClient {
 public:
     // Resolves a host name to an IPv4 address; false when it cannot.
     using Resolver = std::function<bool(const std::string& host, in_addr* address)>;
 
     // Resolves names with the system's resolver.
-    InternetQuery();
-    explicit InternetQuery(Resolver resolver);
-    ~InternetQuery();
-    InternetQuery(const InternetQuery&) = delete;
-    InternetQuery& operator=(const InternetQuery&) = delete;
+    InternetQueryClient();
+    explicit InternetQueryClient(Resolver resolver);
+    ~InternetQueryClient();
+    InternetQueryClient(const InternetQueryClient&) = delete;
+    InternetQueryClient& operator=(const InternetQueryClient&) = delete;
 
     // Takes the request path and finds the server's address: a name of digits and
     // exactly three dots is used as the address, anything else is resolved. 0, or 2

@@ -1,6 +1,6 @@
 // The client against scripted servers on loopback: the request on the wire, every
 // way a query can fail, and cancellation from another thread.
-#include "net/internet_query.h"
+#include "net/internet_query_client.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ struct Result {
     InternetReply reply;
 };
 
-Result QueryOnce(InternetQuery& client, const InternetRequest& request = Meier()) {
+Result QueryOnce(InternetQueryClient& client, const InternetRequest& request = Meier()) {
     Result result;
     result.code = client.Query(request, &result.reply);
     std::string text;
@@ -59,12 +59,12 @@ Result QueryOnce(InternetQuery& client, const InternetRequest& request = Meier()
 }
 
 Result QueryServer(ScriptedServer& server, const InternetRequest& request = Meier()) {
-    InternetQuery client;
+    InternetQueryClient client;
     EXPECT_EQ(client.Initialise("127.0.0.1", "/cgi-bin/QueryCgi", server.Port()), 0);
     return QueryOnce(client, request);
 }
 
-TEST(InternetQuery, SendsTheRequestAndReceivesTheRecords) {
+TEST(InternetQueryClient, SendsTheRequestAndReceivesTheRecords) {
     ScriptedServer server(
         Answer(HttpReply(RecordsReplyBody(2, std::vector{Named("Meier"), Named("Meyer")}))));
     InternetRequest request = Meier();
@@ -80,7 +80,7 @@ TEST(InternetQuery, SendsTheRequestAndReceivesTheRecords) {
     EXPECT_EQ(server.Requests()[0], RequestBytes("/cgi-bin/QueryCgi", "l=Meier&c=K%F6ln&n=50&v=1"));
 }
 
-TEST(InternetQuery, PagesOfA120HitSearch) {
+TEST(InternetQueryClient, PagesOfA120HitSearch) {
     ScriptedServer server([](ScriptedServer&, ScriptedServer::Connection& connection) {
         const int page = connection.request.find("&p=2&") != std::string::npos   ? 2
                          : connection.request.find("&p=1&") != std::string::npos ? 1
@@ -88,7 +88,7 @@ TEST(InternetQuery, PagesOfA120HitSearch) {
         std::vector<SubscriberEntry> entries(page == 2 ? 20 : 50, Named("Meier"));
         ScriptedServer::Send(connection, HttpReply(RecordsReplyBody(120, entries)));
     });
-    InternetQuery client;
+    InternetQueryClient client;
     ASSERT_EQ(client.Initialise("127.0.0.1", "/q", server.Port()), 0);
     InternetRequest request = Meier();
     std::size_t received = 0;
@@ -106,9 +106,9 @@ TEST(InternetQuery, PagesOfA120HitSearch) {
     EXPECT_TRUE(requests[2].ends_with("\n\nl=Meier&n=50&p=2&v=1"));
 }
 
-TEST(InternetQuery, InitialiseFindsTheAddress) {
+TEST(InternetQueryClient, InitialiseFindsTheAddress) {
     std::vector<std::string> looked_up;
-    InternetQuery client([&](const std::string& host, in_addr* address) {
+    InternetQueryClient client([&](const std::string& host, in_addr* address) {
         looked_up.push_back(host);
         if (host != "directory.example") return false;
         return inet_aton("127.0.0.1", address) != 0;
@@ -131,12 +131,12 @@ TEST(InternetQuery, InitialiseFindsTheAddress) {
     EXPECT_EQ(Cp1252ToUtf8(text), "Der Verbindungsaufbau zum Server ist gescheitert.");
 }
 
-TEST(InternetQuery, FailsBeforeInitialisation) {
-    InternetQuery client;
+TEST(InternetQueryClient, FailsBeforeInitialisation) {
+    InternetQueryClient client;
     const Result result = QueryOnce(client);
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.text, "Die Funktionen zur Suche übers Internet wurden nicht initialisiert.");
-    InternetQuery unresolved([](const std::string&, in_addr*) { return false; });
+    InternetQueryClient unresolved([](const std::string&, in_addr*) { return false; });
     EXPECT_EQ(unresolved.Initialise("nowhere", "/q", 80), 2);
     EXPECT_EQ(QueryOnce(unresolved).code, 1);
     // A failed initialisation does not leave an earlier server in use.
@@ -147,15 +147,15 @@ TEST(InternetQuery, FailsBeforeInitialisation) {
     EXPECT_EQ(QueryOnce(unresolved).code, 1);
 }
 
-TEST(InternetQuery, ARefusedConnectionIsSocketError10061) {
-    InternetQuery client;
+TEST(InternetQueryClient, ARefusedConnectionIsSocketError10061) {
+    InternetQueryClient client;
     ASSERT_EQ(client.Initialise("127.0.0.1", "/q", test::UnusedPort()), 0);
     const Result result = QueryOnce(client);
     EXPECT_EQ(result.code, 10061);
     EXPECT_EQ(result.text, "Die Verbindung wurde vom Internet Server zurückgewiesen.");
 }
 
-TEST(InternetQuery, ServerFailuresGiveTheirCodesAndTexts) {
+TEST(InternetQueryClient, ServerFailuresGiveTheirCodesAndTexts) {
     const SubscriberEntry one = Named("x");
     const std::string whole = HttpReply(RecordsReplyBody(1, std::span(&one, 1)));
     const struct {
@@ -182,7 +182,7 @@ TEST(InternetQuery, ServerFailuresGiveTheirCodesAndTexts) {
     }
 }
 
-TEST(InternetQuery, AResetConnectionIsSocketError10054) {
+TEST(InternetQueryClient, AResetConnectionIsSocketError10054) {
     ScriptedServer server([](ScriptedServer&, ScriptedServer::Connection& connection) {
         ScriptedServer::Send(connection, "HTTP/1.0 200 OK\r\n");
         const linger abort_on_close{1, 0};
@@ -198,7 +198,7 @@ TEST(InternetQuery, AResetConnectionIsSocketError10054) {
 // query went on after the cancellation.
 std::pair<int, Clock::duration> CancelWhileBlocked(int port, ScriptedServer* server,
                                                    const InternetRequest& request = Meier()) {
-    InternetQuery client;
+    InternetQueryClient client;
     EXPECT_EQ(client.Initialise("127.0.0.1", "/q", port), 0);
     client.BeginSearch();
     InternetReply reply;
@@ -217,7 +217,7 @@ std::pair<int, Clock::duration> CancelWhileBlocked(int port, ScriptedServer* ser
     return {code, Clock::now() - cancelled};
 }
 
-TEST(InternetQueryCancel, EndsAQueryWaitingForTheReply) {
+TEST(InternetQueryClientCancel, EndsAQueryWaitingForTheReply) {
     ScriptedServer server([](ScriptedServer& self, ScriptedServer::Connection& connection) {
         ScriptedServer::Send(connection, "HTTP/1.0 200 OK\r\nContent-Type: application/vendarion");
         self.Mark();
@@ -228,7 +228,7 @@ TEST(InternetQueryCancel, EndsAQueryWaitingForTheReply) {
     EXPECT_LT(after, std::chrono::seconds(1));
 }
 
-TEST(InternetQueryCancel, EndsAQueryInTheMiddleOfTheData) {
+TEST(InternetQueryClientCancel, EndsAQueryInTheMiddleOfTheData) {
     ScriptedServer server([](ScriptedServer& self, ScriptedServer::Connection& connection) {
         const std::string reply =
             HttpReply(RecordsReplyBody(100, std::vector<SubscriberEntry>(100, Named("Meier"))));
@@ -241,7 +241,7 @@ TEST(InternetQueryCancel, EndsAQueryInTheMiddleOfTheData) {
     EXPECT_LT(after, std::chrono::seconds(1));
 }
 
-TEST(InternetQueryCancel, EndsAQueryBlockedSendingItsRequest) {
+TEST(InternetQueryClientCancel, EndsAQueryBlockedSendingItsRequest) {
     // The server never reads, so a request far larger than the socket buffers blocks.
     ScriptedServer server(
         [](ScriptedServer& self, ScriptedServer::Connection& connection) {
@@ -256,7 +256,7 @@ TEST(InternetQueryCancel, EndsAQueryBlockedSendingItsRequest) {
     EXPECT_LT(after, std::chrono::seconds(1));
 }
 
-TEST(InternetQueryCancel, EndsAQueryStillConnecting) {
+TEST(InternetQueryClientCancel, EndsAQueryStillConnecting) {
     // A listening socket whose queue is full and that never accepts: further
     // connection attempts wait for an answer that does not come.
     int port = 0;
@@ -281,9 +281,9 @@ TEST(InternetQueryCancel, EndsAQueryStillConnecting) {
     close(listener);
 }
 
-TEST(InternetQueryCancel, StaysInForceUntilTheNextSearchBegins) {
+TEST(InternetQueryClientCancel, StaysInForceUntilTheNextSearchBegins) {
     ScriptedServer server(Answer(HttpReply(RecordsReplyBody(0, {}))));
-    InternetQuery client;
+    InternetQueryClient client;
     ASSERT_EQ(client.Initialise("127.0.0.1", "/q", server.Port()), 0);
     client.BeginSearch();
     client.Cancel();  // between two pages
