@@ -58,7 +58,11 @@ PageWindow WindowOf(const InternetRequest& request, const ServerLimits& limits) 
     PageWindow window;
     window.first = std::min(std::max<std::int64_t>(request.page, 0) * per_page, limits.max_hits);
     window.end = std::min(window.first + per_page, limits.max_hits);
-    window.limit = std::min(std::max(window.end, limits.list_limit + 1), limits.max_hits);
+    // One hit past the page tells whether more follow; the first page, whose total a
+    // client keeps, counts one past the rows a list shows.
+    const std::int64_t past_page = window.end + 1;
+    window.limit = std::min(
+        request.page > 0 ? past_page : std::max(past_page, limits.list_limit + 1), limits.max_hits);
     return window;
 }
 

@@ -5,13 +5,14 @@
 // given together, the search covers the books all of them name; none given, the
 // whole country. Hits come book by book in book order, in table order within a book.
 //
-// Paging and the total: the hits are counted while the search walks, and the walk
-// stops once it has passed the end of the page asked for and counted more than the
-// rows a client lists (so a client that lists 1000 rows learns that there are more),
-// and never goes beyond a fixed number of hits (ServerLimits). The total is exact when the walk
-// reached the end of the books, otherwise the number counted at the stop. Each page runs the search
-// afresh from the start, so the cost of a page grows with its position, not with
-// the size of the country.
+// Paging and the total: the hits are counted while the search walks. The walk stops
+// one hit past the end of the page asked for, so the total shows whether more
+// follow; on the first page, whose total a client keeps, not before it has counted
+// one hit more than the 1000 rows a list shows, so a client learns that there are
+// more than it lists. No walk goes beyond a fixed number of hits (ServerLimits). The
+// total is exact when the walk reached the end of the books, otherwise the number
+// counted at the stop. Each page runs the search afresh from the start, so the cost
+// of a page grows with its position, not with the size of the country.
 //
 // Threads: uses the data set's own lists and book list; one thread per server.
 #pragma once

@@ -172,14 +172,18 @@ TEST_F(DirectoryServerTest, NameModesFirstNameStreetAndHeading) {
     EXPECT_EQ(Ask("l=Zzz").total, 0);
 }
 
-TEST_F(DirectoryServerTest, TheWalkStopsAfterThePageAndCountsOneBeyondTheList) {
+TEST_F(DirectoryServerTest, TheWalkStopsPastThePageAndTheFirstCountsBeyondTheList) {
     const ServerLimits limits{10, 40, 5, 8};
     Answer answer = Ask("f=Anna", limits);  // far more than 40 hits
     EXPECT_EQ(answer.total, 11);            // more than the 10 a client lists
     EXPECT_EQ(answer.entries.size(), 5u);   // the default page size
     answer = Ask("f=Anna&n=100&p=1", limits);
     EXPECT_EQ(answer.entries.size(), 8u);  // the largest page size
-    EXPECT_EQ(answer.total, 16);           // the walk went to the end of the page
+    EXPECT_EQ(answer.total, 17);           // one past the end of the page
+    answer = Ask("f=Anna&n=8&p=0", limits);
+    EXPECT_EQ(answer.total, 11);
+    answer = Ask("f=Anna&n=8&p=2", limits);
+    EXPECT_EQ(answer.total, 25);
     answer = Ask("f=Anna&n=8&p=4", limits);
     EXPECT_EQ(answer.entries.size(), 8u);
     EXPECT_EQ(answer.total, 40);
