@@ -40,10 +40,7 @@ int ListRows::Count() const {
 
 int ListRows::BookRowOf(std::string_view surname) {
     if (source_ != Source::kBook || book_rows_ == 0 || surname.empty()) return 0;
-    // A text after the last surname of the dictionary has no lower bound.
-    const int word = books_.Surnames().LowerBound(surname);
-    if (word < 0) return book_rows_ - 1;
-    const int record = books_.Table().Find(book_, word, -2);
+    const int record = books_.Find(book_, surname, "");
     if (record < first_record_ || record >= first_record_ + book_rows_) return book_rows_ - 1;
     return record - first_record_;
 }
