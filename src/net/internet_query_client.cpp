@@ -82,7 +82,10 @@ int InternetQueryClient::Query(const InternetRequest& request, InternetReply* re
     *reply = {};
     if (!initialised_) return Finish(internet_error::kNotInitialised, "");
     std::string text;
-    const int code = Exchange(request, reply, &text);
+    int code = Exchange(request, reply, &text);
+    // A query that fails while being cancelled (the server closing at the same time,
+    // say) counts as cancelled, so that no message follows the user's cancellation.
+    if (code != internet_error::kSuccess && cancelled_.load()) code = internet_error::kCancelled;
     if (code != internet_error::kSuccess) reply->entries.clear();
     return Finish(code, text);
 }
