@@ -20,8 +20,6 @@ constexpr int kUnknownSurname = 1304;
 constexpr int kNoPostalCode = 1310;
 constexpr int kNoAreaCode = 1311;
 constexpr int kNoTown = 1312;
-constexpr int kTooFewInternetInputs = 1314;
-constexpr int kNoInternetSettings = 1316;
 constexpr int kSearchMarkedTowns = 1504;
 constexpr int kSurnameNotInTown = 1507;
 
@@ -48,11 +46,9 @@ void GoCommand::Go() {
         case ListType::kInternetAreaCodes:
         case ListType::kInternetSurnames:
             lists_.ShowList(ListType::kInternet, false);
-            StartInternetSearch();
+            lists_.StartSearch();
             return;
         case ListType::kInternet:
-            StartInternetSearch();
-            return;
         case ListType::kNames:
             lists_.StartSearch();
             return;
@@ -180,15 +176,6 @@ void GoCommand::SetUpTownSet() {
     for (const int row : rows) books.push_back(lists_.Sources().Towns().Book(row));
     if (!lists_.ChooseTowns(books)) return;
     lists_.ShowList(ListType::kNames, true);
-}
-
-void GoCommand::StartInternetSearch() {
-    const bool empty =
-        inputs_.Text(InputField::kName).empty() && inputs_.Text(InputField::kFirstName).empty() &&
-        inputs_.Text(InputField::kStreet).empty() && inputs_.Text(InputField::kHeading).empty();
-    // Until the Internet client is built in, every search over the Internet ends
-    // here as one whose settings are missing.
-    Tell(empty ? kTooFewInternetInputs : kNoInternetSettings);
 }
 
 void GoCommand::Tell(int id, const std::string& argument) {

@@ -34,7 +34,6 @@ private:
     void OpenSurname();
     void FoundTown(int book, const std::string& name);
     void SetUpTownSet();
-    void StartInternetSearch();
     void Tell(int id, const std::string& argument = {});
 
     ListController& lists_;

@@ -1,5 +1,6 @@
 #include "ui/list_controller.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "personal/personal_stores.h"
 #include "resources/string_table.h"
 #include "search/count_text.h"
+#include "search/internet_search.h"
 #include "search/row_entry.h"
 #include "search/search_control.h"
 #include "store/data_set.h"
@@ -33,9 +35,10 @@ constexpr int kCountryHint = 1618;
 constexpr int kBankHint = 1619;
 constexpr int kLevelColumn = 10;
 
+// The lists whose rows the search control provides.
 bool IsSearchList(ListType type) {
-    return type == ListType::kNames || type == ListType::kCountryCodes ||
-           type == ListType::kBankCodes;
+    return type == ListType::kNames || type == ListType::kInternet ||
+           type == ListType::kCountryCodes || type == ListType::kBankCodes;
 }
 
 bool StartsWithText(const std::string& row_text, const std::string& typed, bool digits) {
@@ -132,6 +135,14 @@ void ListController::PrepareSource(ListType type) {
         }
     } else if (type == ListType::kInternetTowns) {
         sources_.Towns().ClearTownFilter();
+    } else if (type == ListType::kInternet) {
+        // The result list is shared by every search: it holds the Internet list's rows
+        // only while no other search has run since.
+        if (internet_rows_) {
+            Control().Rows().ShowResults();
+        } else {
+            Control().Rows().ShowNothing();
+        }
     }
     sources_.Streets().SetBook(town_book_);
     sources_.Headings().SetBook(town_book_);
@@ -217,10 +228,10 @@ std::optional<SubscriberEntry> ListController::RowEntry(int row) {
 
 void ListController::RefreshCountText() {
     std::string text;
-    if (IsSearchList(type_)) {
+    if (type_ == ListType::kInternet && !internet_rows_) {
+        text = CountText(count_base::kNamesFound, 0);
+    } else if (IsSearchList(type_)) {
         text = Control().CountText();
-    } else if (type_ == ListType::kInternet) {
-        text = CountText(count_base::kNamesFound, model_.rowCount());
     } else {
         ListCounts counts;
         counts.rows = model_.rowCount();
@@ -330,11 +341,24 @@ void ListController::OnSelectionChanged() {
 
 void ListController::StartSearch() {
     FillSearchInputs();
-    AfterSearchStart(Control().StartSearch());
+    // The first Internet search connects to the server: the window waits for it.
+    const bool waits = type_ == ListType::kInternet;
+    if (waits) QApplication::setOverrideCursor(Qt::WaitCursor);
+    const StartOutcome outcome = Control().StartSearch();
+    if (waits) QApplication::restoreOverrideCursor();
+    AfterSearchStart(outcome);
+}
+
+void ListController::Tell(int id, const std::string& text) {
+    services_.messages.Show(
+        {id, text, MessageIcon::kExclamation, MessageButtons::kOk, MessageAnswer::kOk});
 }
 
 void ListController::FillSearchInputs() {
     SearchInputs& inputs = Control().Inputs();
+    inputs.town_text = widgets_.inputs->Text(InputField::kTown);
+    inputs.postal_code_text = widgets_.inputs->Text(InputField::kPostalCode);
+    inputs.area_code_text = widgets_.inputs->Text(InputField::kAreaCode);
     inputs.list_type = type_;
     inputs.texts.surname = widgets_.inputs->Text(InputField::kName);
     inputs.texts.first_name = widgets_.inputs->Text(InputField::kFirstName);
@@ -349,6 +373,7 @@ void ListController::FillSearchInputs() {
 void ListController::AfterSearchStart(StartOutcome outcome) {
     switch (outcome) {
         case StartOutcome::kWorker:
+            internet_rows_ = type_ == ListType::kInternet;
             model_.Reload();
             ShowCard(-1);
             break;
@@ -360,6 +385,16 @@ void ListController::AfterSearchStart(StartOutcome outcome) {
             model_.Reload();
             SelectRow(0);
             break;
+        case StartOutcome::kTooFewInternetInputs:
+            Tell(kTooFewInternetInputsMessage,
+                 std::string(LoadString(kTooFewInternetInputsMessage)));
+            return;
+        case StartOutcome::kNoInternetSettings:
+            Tell(kNoInternetSettingsMessage, std::string(LoadString(kNoInternetSettingsMessage)));
+            return;
+        case StartOutcome::kInternetConnectFailed:
+            Tell(0, Control().InternetFailureText());
+            return;
         case StartOutcome::kNothing:
         case StartOutcome::kDeferred:
         case StartOutcome::kUnavailable:
@@ -426,6 +461,8 @@ void ListController::OnSearchFinished() {
         AfterSearchStart(shown == ListRows::Source::kBook    ? StartOutcome::kWholeBook
                          : shown == ListRows::Source::kTable ? StartOutcome::kWholeTable
                                                              : StartOutcome::kWorker);
+    } else if (outcome == FinishOutcome::kInternetFailed) {
+        Tell(0, Control().InternetFailureText());
     } else if (outcome == FinishOutcome::kLineLimitHit) {
         services_.messages.Show({kLineLimitMessage, std::string(LoadString(kLineLimitMessage)),
                                  MessageIcon::kInformation, MessageButtons::kOk,

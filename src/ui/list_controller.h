@@ -120,6 +120,8 @@ private:
     // Hands the typed texts and the name mode to the search control.
     void FillSearchInputs();
     void AfterSearchStart(StartOutcome outcome);
+    // A message with the exclamation icon.
+    void Tell(int id, const std::string& text);
     std::string TownCaption() const;
 
     void OnSelectionChanged();
@@ -141,6 +143,7 @@ private:
     bool detailed_ = true;
     bool has_town_ = false;
     bool exit_pending_ = false;
+    bool internet_rows_ = false;  // the result list holds the last Internet search
     int town_book_ = -1;
     std::string town_name_;
 };

@@ -35,6 +35,7 @@ RowSource& ListSources::For(ListType type) {
         case ListType::kHeadings:
             return headings_;
         case ListType::kNames:
+        case ListType::kInternet:
         case ListType::kCountryCodes:
         case ListType::kBankCodes:
             return search_rows_;

@@ -37,7 +37,7 @@ constexpr int kResizeSettleMilliseconds = 150;
 }  // namespace
 
 std::unique_ptr<MainWindow> MainWindow::Create(const WindowServices& services) {
-    std::unique_ptr<SearchDriver> search = SearchDriver::Create(services.data);
+    std::unique_ptr<SearchDriver> search = SearchDriver::Create(services.data, services.settings);
     if (search == nullptr) return nullptr;
     return std::unique_ptr<MainWindow>(new MainWindow(services, std::move(search)));
 }

@@ -21,10 +21,12 @@ QEvent::Type TypeOf(int message) { return static_cast<QEvent::Type>(QEvent::User
 
 }  // namespace
 
-std::unique_ptr<SearchDriver> SearchDriver::Create(DataSet& data_set, QObject* parent) {
+std::unique_ptr<SearchDriver> SearchDriver::Create(DataSet& data_set, Settings& settings,
+                                                   QObject* parent) {
     std::unique_ptr<SearchDriver> driver(new SearchDriver(parent));
     driver->control_ = SearchControl::Create(data_set, *driver);
     if (driver->control_ == nullptr) return nullptr;
+    driver->control_->AttachInternet(driver->internet_, settings);
     return driver;
 }
 

@@ -6,12 +6,14 @@
 #include <QObject>
 #include <memory>
 
+#include "net/socket_internet_client.h"
 #include "search/search_control.h"
 #include "search/search_worker.h"
 
 namespace vendarion {
 
 class DataSet;
+class Settings;
 
 class SearchDriver final : public QObject, public SearchNotifications {
     Q_OBJECT
@@ -22,9 +24,10 @@ public:
     static constexpr int kMsgSearchFinished = 1226;
     static constexpr int kMsgLineAdded = 1227;
 
-    // Null when the worker's readers cannot be opened over the data set, which must
-    // outlive the driver.
-    static std::unique_ptr<SearchDriver> Create(DataSet& data_set, QObject* parent = nullptr);
+    // Null when the worker's readers cannot be opened over the data set. The data set
+    // and the settings (read by the Internet search) must outlive the driver.
+    static std::unique_ptr<SearchDriver> Create(DataSet& data_set, Settings& settings,
+                                                QObject* parent = nullptr);
     ~SearchDriver() override;
 
     SearchControl& Control() { return *control_; }
@@ -47,6 +50,7 @@ private:
     explicit SearchDriver(QObject* parent) : QObject(parent) {}
     void Post(int message, int row);
 
+    SocketInternetClient internet_;  // outlives the control, whose worker uses it
     std::unique_ptr<SearchControl> control_;
 };
 

@@ -8,6 +8,9 @@
 
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
+#include "net/directory_server.h"
+#include "reply_bytes.h"
+#include "scripted_server.h"
 #include "ui/activity_display.h"
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
@@ -35,6 +38,8 @@ int EntriesOfBook(const SampleDataSet& sample, int book) { return sample.books[b
 
 class SearchTest : public QObject {
     Q_OBJECT
+
+    TempDir server_dir_;
 
 private slots:
     void ATownWithoutCriteriaShowsItsWholeBook() {
@@ -215,6 +220,51 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("50"));
         QVERIFY(harness.WaitForSearches());
         QCOMPARE(harness.Status(), QStringLiteral("2 Bankleitzahlen wurden gefunden."));
+    }
+
+    void TheInternetListShowsTheServersHitsAndKeepsThem() {
+        WindowHarness harness;
+        // The directory server over its own copy of the sample data, behind a loopback
+        // port.
+        DataSet server_data;
+        QVERIFY(WriteSampleDataSet(harness.sample, server_dir_.path()));
+        QCOMPARE(server_data.Open(server_dir_.path()), DataSetStep::kComplete);
+        ScriptedServer server([&server_data](ScriptedServer&, ScriptedServer::Connection& c) {
+            // The request's header lines end with a line feed alone.
+            const std::size_t body = c.request.find("\n\n");
+            const std::string form = body == std::string::npos ? "" : c.request.substr(body + 2);
+            ScriptedServer::Send(c, HttpReply(DirectoryServer(server_data).Answer(form)));
+        });
+        (void)Write(harness.settings, setting::kInternetServer, "127.0.0.1");
+        (void)Write(harness.settings, setting::kInternetURL, "/cgi-bin/QueryCgi");
+        (void)Write(harness.settings, setting::kInternetPort, server.Port());
+
+        harness.ChooseInTree(ListType::kInternet);
+        harness.Type(InputField::kName, QStringLiteral("Meier"));
+        harness.Type(InputField::kTown, QStringLiteral("Berlin"));
+        harness.Trigger(40020);
+        QVERIFY(harness.WaitForSearches());
+        QVERIFY(harness.messages.Shown().empty());
+        const int rows = harness.Rows();
+        QVERIFY(rows > 50);
+        for (int row = 0; row < rows; ++row) {
+            QCOMPARE(harness.Cell(row, 0).trimmed(), QStringLiteral("Meier"));
+            QVERIFY(harness.Cell(row, 7) == QStringLiteral("Berlin") ||
+                    harness.Cell(row, 7) == QStringLiteral("Spandau"));
+        }
+        QCOMPARE(harness.Status(), QStringLiteral("%1 Namen wurden gefunden.").arg(rows));
+
+        harness.ChooseInTree(ListType::kInternetTowns);
+        harness.ChooseInTree(ListType::kInternet);
+        QCOMPARE(harness.Rows(), rows);
+        QCOMPARE(harness.Edit(InputField::kName)->text(), QStringLiteral("Meier"));
+        // Another search takes the result list over.
+        harness.ChooseInTree(ListType::kBankCodes);
+        QTest::keyClicks(harness.Window().Pane()->SearchBox(), QStringLiteral("bank"));
+        QVERIFY(harness.WaitForSearches());
+        harness.ChooseInTree(ListType::kInternet);
+        QCOMPARE(harness.Rows(), 0);
+        QCOMPARE(harness.Status(), QStringLiteral("Es wurden keine Namen gefunden."));
     }
 
     void ForeignCodesAreSearchedAndNavigatedFromTheSearchBox() {
