@@ -25,3 +25,23 @@ echo "runs the search (Ctrl+C stops it, keeping what was found):"
 "$tool" search --data "$data" --town Essen --name Mei --limit 5
 "$tool" search --data "$data" --town Essen --town 42103 --name Meier --mode Phonetisch | cut -f1,2,4,5,6,8 | tail -6
 "$tool" search --data "$data" --bank "dresden" | tail -3
+
+# The window on the sample data set. Its settings file stands in for what the set-up
+# of an installed copy writes: where the four archives are. Delete it to start afresh.
+settings="$PWD/build/release/Vendarion.reg"
+if [ ! -f "$settings" ]; then
+    {
+        printf 'Windows Registry Editor Version 5.00\n\n'
+        printf '[HKEY_LOCAL_MACHINE\\SOFTWARE\\Morvanta\\Vendarion]\n'
+        for name in Index Code List Data; do
+            printf '"%sFilename"="%s/%s/%s.mf"\n' "$name" "$PWD" "$data" "$name"
+        done
+    } > "$settings"
+fi
+echo
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display: the window is not started. With one, run:"
+    echo "  VENDARION_SETTINGS=$settings build/release/src/app/vendarion"
+    exit 0
+fi
+VENDARION_SETTINGS="$settings" exec build/release/src/app/vendarion

@@ -6,6 +6,7 @@
 #include "search/row_entry.h"
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"
+#include "ui/list_searches.h"
 
 namespace vendarion {
 namespace {
@@ -71,7 +72,7 @@ void FieldLink::OnEdited(InputField field) {
         lists_.SelectRow(lists_.Sources().For(type).FindRow(inputs_.Text(field)));
         return;
     }
-    lists_.StartSearch();
+    lists_.Searches().StartSearch();
 }
 
 void FieldLink::OnEntered(InputField field) {

@@ -7,6 +7,7 @@
 #include "ui/field_link.h"
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"
+#include "ui/list_searches.h"
 #include "ui/list_types.h"
 #include "ui/navigation_tree.h"
 
@@ -46,11 +47,11 @@ void GoCommand::Go() {
         case ListType::kInternetAreaCodes:
         case ListType::kInternetSurnames:
             lists_.ShowList(ListType::kInternet, false);
-            lists_.StartSearch();
+            lists_.Searches().StartSearch();
             return;
         case ListType::kInternet:
         case ListType::kNames:
-            lists_.StartSearch();
+            lists_.Searches().StartSearch();
             return;
         default:
             return;

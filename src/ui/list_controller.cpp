@@ -22,6 +22,7 @@
 #include "ui/input_fields.h"
 #include "ui/list_count_text.h"
 #include "ui/list_pane.h"
+#include "ui/list_searches.h"
 #include "ui/list_spec.h"
 #include "ui/navigation_tree.h"
 #include "ui/search_driver.h"
@@ -34,12 +35,6 @@ constexpr int kTownCombinationText = 1601;
 constexpr int kCountryHint = 1618;
 constexpr int kBankHint = 1619;
 constexpr int kLevelColumn = 10;
-
-// The lists whose rows the search control provides.
-bool IsSearchList(ListType type) {
-    return type == ListType::kNames || type == ListType::kInternet ||
-           type == ListType::kCountryCodes || type == ListType::kBankCodes;
-}
 
 bool StartsWithText(const std::string& row_text, const std::string& typed, bool digits) {
     if (digits) return row_text.starts_with(typed);
@@ -59,11 +54,10 @@ ListController::ListController(const WindowServices& services, SearchDriver& sea
     view->setModel(&model_);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListController::OnSelectionChanged);
-    connect(widgets_.inputs, &InputFields::ModeChosen, this, &ListController::OnModeChosen);
+    searches_ = new ListSearches(*this, search_, services_, widgets_, this);
+    connect(widgets_.inputs, &InputFields::ModeChosen, searches_, &ListSearches::NameModeChosen);
+    connect(searches_, &ListSearches::StateChanged, this, &ListController::StateChanged);
     connect(widgets_.pane, &ListPane::SearchTextEdited, this, &ListController::OnSearchTextEdited);
-    connect(&search_, &SearchDriver::Started, this, &ListController::OnSearchStarted);
-    connect(&search_, &SearchDriver::LineAddedAt, this, &ListController::OnLineAdded);
-    connect(&search_, &SearchDriver::Finished, this, &ListController::OnSearchFinished);
 }
 
 SearchControl& ListController::Control() { return search_.Control(); }
@@ -71,7 +65,7 @@ SearchControl& ListController::Control() { return search_.Control(); }
 void ListController::ShowList(ListType type, bool focus) {
     if (initialised_ && type == type_) return;
     if (MultiTown() && (type == ListType::kStreets || type == ListType::kHeadings)) return;
-    CancelSearch();
+    (void)searches_->CancelSearch();
     widgets_.pane->ShowSearchBox(false);
     bool focus_town = false;
     if (initialised_) {
@@ -87,8 +81,13 @@ void ListController::ShowList(ListType type, bool focus) {
     suppress_fill_ = true;
     widgets_.tree->Select(type);
     const ListTypeInfo& info = InfoOf(type);
-    widgets_.pane->View()->setSelectionMode(info.several_rows ? QAbstractItemView::ExtendedSelection
-                                                              : QAbstractItemView::SingleSelection);
+    QTreeView* view = widgets_.pane->View();
+    view->setSelectionMode(info.several_rows ? QAbstractItemView::ExtendedSelection
+                                             : QAbstractItemView::SingleSelection);
+    const bool full_rows = Read(services_.settings, setting::kFullRowSelect) == 1;
+    view->setSelectionBehavior(full_rows ? QAbstractItemView::SelectRows
+                                         : QAbstractItemView::SelectItems);
+    view->setAllColumnsShowFocus(full_rows);
     const ListSpec spec = ParseListSpec(LoadString(info.spec), TownCaption());
     PrepareSource(type);
     widgets_.inputs->SetEnabledFields(info.inputs, AllowsFirstName(type));
@@ -138,7 +137,7 @@ void ListController::PrepareSource(ListType type) {
     } else if (type == ListType::kInternet) {
         // The result list is shared by every search: it holds the Internet list's rows
         // only while no other search has run since.
-        if (internet_rows_) {
+        if (searches_->InternetRows()) {
             Control().Rows().ShowResults();
         } else {
             Control().Rows().ShowNothing();
@@ -158,14 +157,14 @@ void ListController::EnterList(ListType type) {
     }
     switch (type) {
         case ListType::kNames:
-            StartSearch();
+            searches_->StartSearch();
             break;
         case ListType::kCountryCodes:
         case ListType::kBankCodes:
             widgets_.pane->SearchBox()->setText(ToQString(remembered_.SearchText(type)));
             widgets_.pane->ShowSearchBox(true,
                                          type == ListType::kBankCodes ? kBankHint : kCountryHint);
-            StartSearch();
+            searches_->StartSearch();
             break;
         default:
             emit ListEntered(type);
@@ -228,7 +227,7 @@ std::optional<SubscriberEntry> ListController::RowEntry(int row) {
 
 void ListController::RefreshCountText() {
     std::string text;
-    if (type_ == ListType::kInternet && !internet_rows_) {
+    if (type_ == ListType::kInternet && !searches_->InternetRows()) {
         text = CountText(count_base::kNamesFound, 0);
     } else if (IsSearchList(type_)) {
         text = Control().CountText();
@@ -339,135 +338,16 @@ void ListController::OnSelectionChanged() {
     emit StateChanged();
 }
 
-void ListController::StartSearch() {
-    FillSearchInputs();
-    // The first Internet search connects to the server: the window waits for it.
-    const bool waits = type_ == ListType::kInternet;
-    if (waits) QApplication::setOverrideCursor(Qt::WaitCursor);
-    const StartOutcome outcome = Control().StartSearch();
-    if (waits) QApplication::restoreOverrideCursor();
-    AfterSearchStart(outcome);
-}
-
-void ListController::Tell(int id, const std::string& text) {
-    services_.messages.Show(
-        {id, text, MessageIcon::kExclamation, MessageButtons::kOk, MessageAnswer::kOk});
-}
-
-void ListController::FillSearchInputs() {
-    SearchInputs& inputs = Control().Inputs();
-    inputs.town_text = widgets_.inputs->Text(InputField::kTown);
-    inputs.postal_code_text = widgets_.inputs->Text(InputField::kPostalCode);
-    inputs.area_code_text = widgets_.inputs->Text(InputField::kAreaCode);
-    inputs.list_type = type_;
-    inputs.texts.surname = widgets_.inputs->Text(InputField::kName);
-    inputs.texts.first_name = widgets_.inputs->Text(InputField::kFirstName);
-    inputs.texts.street = widgets_.inputs->Text(InputField::kStreet);
-    inputs.texts.heading = widgets_.inputs->Text(InputField::kHeading);
-    inputs.name_mode = widgets_.inputs->Mode();
-    const std::string box = FromQString(widgets_.pane->SearchBox()->text());
-    inputs.bank_text = type_ == ListType::kBankCodes ? box : std::string();
-    inputs.country_text = type_ == ListType::kCountryCodes ? box : std::string();
-}
-
-void ListController::AfterSearchStart(StartOutcome outcome) {
-    switch (outcome) {
-        case StartOutcome::kWorker:
-            internet_rows_ = type_ == ListType::kInternet;
-            model_.Reload();
-            ShowCard(-1);
-            break;
-        case StartOutcome::kWholeBook:
-            model_.Reload();
-            SelectRow(Control().PositionedRow());
-            break;
-        case StartOutcome::kWholeTable:
-            model_.Reload();
-            SelectRow(0);
-            break;
-        case StartOutcome::kTooFewInternetInputs:
-            Tell(kTooFewInternetInputsMessage,
-                 std::string(LoadString(kTooFewInternetInputsMessage)));
-            return;
-        case StartOutcome::kNoInternetSettings:
-            Tell(kNoInternetSettingsMessage, std::string(LoadString(kNoInternetSettingsMessage)));
-            return;
-        case StartOutcome::kInternetConnectFailed:
-            Tell(0, Control().InternetFailureText());
-            return;
-        case StartOutcome::kNothing:
-        case StartOutcome::kDeferred:
-        case StartOutcome::kUnavailable:
-            return;
-    }
-    RefreshCountText();
-    emit StateChanged();
-}
-
-bool ListController::CancelSearch() { return Control().CancelSearch(); }
-
-void ListController::CancelForExit() {
-    (void)CancelSearch();
-    exit_pending_ = true;
-}
-
-bool ListController::SearchRunning() const { return search_.Control().SearchOutstanding(); }
-
-void ListController::OnModeChosen() {
-    FillSearchInputs();
-    AfterSearchStart(Control().NameModeChanged());
-}
-
 void ListController::OnSearchTextEdited() {
-    if (type_ == ListType::kCountryCodes || type_ == ListType::kBankCodes) StartSearch();
-}
-
-void ListController::OnSearchStarted() {
-    Control().HandleSearchStarted();
-    const bool names = type_ == ListType::kNames || type_ == ListType::kInternet;
-    widgets_.pane->SetStatus(UiString(names ? kNoNameFoundYetText : kSearchRunningText));
-    widgets_.card->SetBlocks({});
-    if (Read(services_.settings, setting::kActivityDisplay) != 0) widgets_.activity->Start();
-    emit StateChanged();
-}
-
-void ListController::OnLineAdded(int row) {
-    if (!IsSearchList(type_)) return;
-    model_.RowsAdded(row);
-    // The first line of a search (the rows may have been taken on with the search's
-    // start already) gets the focus.
-    if (FocusedRow() < 0 && model_.rowCount() > 0) {
-        SelectRow(0);
-        emit StateChanged();
-    }
-    if (MultiTown() && row <= FocusedRow()) ShowCard(FocusedRow());
-    RefreshCountText();
-}
-
-void ListController::OnSearchFinished() {
-    widgets_.activity->Stop();
-    const FinishOutcome outcome = Control().HandleSearchFinished();
-    widgets_.pane->SetStatus(QString());
-    RefreshCountText();
-    ShowCard(FocusedRow());
-    emit StateChanged();
-    if (exit_pending_) {
-        exit_pending_ = false;
-        emit ExitResumed();
-        return;
-    }
-    if (outcome == FinishOutcome::kRestarted) {
-        const ListRows::Source shown = Control().Rows().Shown();
-        AfterSearchStart(shown == ListRows::Source::kBook    ? StartOutcome::kWholeBook
-                         : shown == ListRows::Source::kTable ? StartOutcome::kWholeTable
-                                                             : StartOutcome::kWorker);
-    } else if (outcome == FinishOutcome::kInternetFailed) {
-        Tell(0, Control().InternetFailureText());
-    } else if (outcome == FinishOutcome::kLineLimitHit) {
-        services_.messages.Show({kLineLimitMessage, std::string(LoadString(kLineLimitMessage)),
-                                 MessageIcon::kInformation, MessageButtons::kOk,
-                                 MessageAnswer::kOk});
+    if (type_ == ListType::kCountryCodes || type_ == ListType::kBankCodes) {
+        searches_->StartSearch();
     }
 }
+
+void ListController::ReloadRows() { model_.Reload(); }
+
+void ListController::TakeAddedRows(int changed_row) { model_.RowsAdded(changed_row); }
+
+void ListController::SetStatus(const QString& text) { widgets_.pane->SetStatus(text); }
 
 }  // namespace vendarion

@@ -1,7 +1,7 @@
 // The list side of the main window: which list type is shown and how (ShowList),
 // the cells and entries of its rows (RowText, RowEntry), the status line's count
-// text, the detail card, the input texts each list keeps, and the searches behind
-// the searchable lists with their announcements. The window's commands work through
+// text, the detail card, the input texts each list keeps, and the current town. The
+// searches behind the lists are its ListSearches. The window's commands work through
 // it. User-interface thread only.
 #pragma once
 
@@ -25,6 +25,7 @@ namespace vendarion {
 class ActivityDisplay;
 class DetailCard;
 class InputFields;
+class ListSearches;
 class ListPane;
 class NavigationTree;
 class SearchDriver;
@@ -86,16 +87,13 @@ public:
     // Gives the focus to the field that belongs to the list (the search box, or the
     // list itself, for the lists without one).
     void FocusMainField(ListType type);
-
-    // The search of the current list, cancelling a running one first (it then starts
-    // when that one has ended).
-    void StartSearch();
-    // False when no search runs and none is pending.
-    bool CancelSearch();
-    bool SearchRunning() const;
-    // Cancels the running search; its end then resumes the exit (ExitResumed) instead
-    // of a pending restart or the message about the line limit.
-    void CancelForExit();
+    // The searches behind the lists.
+    ListSearches& Searches() { return *searches_; }
+    // For the searches: the rows of the shown list changed as a whole, grew (a line
+    // went to changed_row), and the status line's text.
+    void ReloadRows();
+    void TakeAddedRows(int changed_row);
+    void SetStatus(const QString& text);
 
     void SetDetailed(bool detailed);
     bool Detailed() const { return detailed_; }
@@ -110,25 +108,14 @@ signals:
     void ListEntered(vendarion::ListType type);
     // The list type, the selection or the search state changed: commands follow.
     void StateChanged();
-    // The search that ran when the exit was asked for has ended.
-    void ExitResumed();
 
 private:
     void LeaveList(ListType next);
     void PrepareSource(ListType type);
     void EnterList(ListType type);
-    // Hands the typed texts and the name mode to the search control.
-    void FillSearchInputs();
-    void AfterSearchStart(StartOutcome outcome);
-    // A message with the exclamation icon.
-    void Tell(int id, const std::string& text);
     std::string TownCaption() const;
 
     void OnSelectionChanged();
-    void OnSearchStarted();
-    void OnLineAdded(int row);
-    void OnSearchFinished();
-    void OnModeChosen();
     void OnSearchTextEdited();
 
     WindowServices services_;
@@ -136,14 +123,13 @@ private:
     ListWidgets widgets_;
     ListModel model_;
     ListSources sources_;
+    ListSearches* searches_ = nullptr;
     RememberedInputs remembered_;
     ListType type_ = ListType::kNone;
     bool initialised_ = false;
     bool suppress_fill_ = false;
     bool detailed_ = true;
     bool has_town_ = false;
-    bool exit_pending_ = false;
-    bool internet_rows_ = false;  // the result list holds the last Internet search
     int town_book_ = -1;
     std::string town_name_;
 };

@@ -51,6 +51,11 @@ bool IsEntryList(ListType type) {
            type == ListType::kPhoneBook || type == ListType::kNotes;
 }
 
+bool IsSearchList(ListType type) {
+    return type == ListType::kNames || type == ListType::kInternet ||
+           type == ListType::kCountryCodes || type == ListType::kBankCodes;
+}
+
 bool AllowsFirstName(ListType type) {
     return (type >= ListType::kNames && type <= ListType::kHeadings) ||
            type == ListType::kInternet || type == ListType::kInternetTowns;

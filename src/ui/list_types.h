@@ -27,6 +27,9 @@ const ListTypeInfo& InfoOf(ListType type);
 bool IsInternetMode(ListType type);
 // The subscriber lists: rows are entries with eleven columns (3, 9, 16, 17).
 bool IsEntryList(ListType type);
+// The lists whose rows the search control provides (names of a town, Internet,
+// foreign and bank codes).
+bool IsSearchList(ListType type);
 // Whether the first name may be typed (names of a town and the Internet search).
 bool AllowsFirstName(ListType type);
 // The field whose text positions the list and that takes the focus; the town field

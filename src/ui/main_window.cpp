@@ -19,6 +19,7 @@
 #include "ui/go_command.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
+#include "ui/list_searches.h"
 #include "ui/list_types.h"
 #include "ui/navigation_tree.h"
 #include "ui/plain_input_fields.h"
@@ -106,7 +107,7 @@ void MainWindow::Connect() {
     connect(link_, &FieldLink::OpenRequested, this, [this] { go_->OpenRow(); });
     connect(link_, &FieldLink::SearchRequested, this, [this] { go_->Go(); });
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
-    connect(lists_, &ListController::ExitResumed, this, &MainWindow::Exit);
+    connect(&lists_->Searches(), &ListSearches::ExitResumed, this, &MainWindow::Exit);
     connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
 }
 
@@ -124,7 +125,7 @@ void MainWindow::RunCommand(int command) {
             go_->Go();
             return;
         case command::kCancel:
-            (void)lists_->CancelSearch();
+            (void)lists_->Searches().CancelSearch();
             return;
         case command::kMarkAllTowns:
             lists_->SelectAllRows();
@@ -146,7 +147,7 @@ void MainWindow::RefreshCommands() {
     CommandContext context;
     context.type = lists_->Type();
     context.rows = lists_->RowCount();
-    context.searching = lists_->SearchRunning();
+    context.searching = lists_->Searches().SearchRunning();
     context.has_town = lists_->HasTown();
     context.multi_town = lists_->MultiTown();
     context.toolbar = !commands_->ToolBar()->isHidden();
@@ -169,8 +170,8 @@ void MainWindow::Exit() {
 }
 
 bool MainWindow::ConfirmExit() {
-    if (lists_->SearchRunning()) {
-        lists_->CancelForExit();
+    if (lists_->Searches().SearchRunning()) {
+        lists_->Searches().CancelForExit();
         return false;
     }
     if (services_.messages.Show({kReallyExit, std::string(LoadString(kReallyExit)),

@@ -165,6 +165,9 @@ private slots:
         harness.ChooseInTree(ListType::kPostalCodes);
         QCOMPARE(harness.View()->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(harness.View()->selectionBehavior(), QAbstractItemView::SelectRows);
+        (void)Write(harness.settings, setting::kFullRowSelect, 0);
+        harness.ChooseInTree(ListType::kAreaCodes);
+        QCOMPARE(harness.View()->selectionBehavior(), QAbstractItemView::SelectItems);
     }
 
     void MarkedTownsAreCounted() {

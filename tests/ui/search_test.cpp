@@ -15,6 +15,7 @@
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
+#include "ui/list_searches.h"
 #include "ui/main_window.h"
 #include "ui/plain_input_fields.h"
 #include "ui/window_commands.h"
@@ -49,11 +50,11 @@ private slots:
         const int entries = EntriesOfBook(harness.sample, 0);
         QCOMPARE(harness.Rows(), entries);
         QCOMPARE(harness.Status(), QStringLiteral("%1 Namen sind vorhanden.").arg(entries));
-        QVERIFY(!harness.Lists().SearchRunning());
+        QVERIFY(!harness.Lists().Searches().SearchRunning());
         QCOMPARE(harness.Cell(0, 0), Shown(harness.sample.surnames[0]));
         // A typed surname positions the book without a search.
         harness.Type(InputField::kName, QStringLiteral("Schm"));
-        QVERIFY(!harness.Lists().SearchRunning());
+        QVERIFY(!harness.Lists().Searches().SearchRunning());
         QCOMPARE(harness.Cell(harness.Lists().FocusedRow(), 0), QStringLiteral("Schmidt"));
         QCOMPARE(harness.Rows(), entries);
     }
@@ -150,7 +151,7 @@ private slots:
         WindowHarness harness;
         OpenBerlin(harness);
         harness.Type(InputField::kStreet, QStringLiteral("Kirchweg"));
-        QVERIFY(harness.Lists().SearchRunning());
+        QVERIFY(harness.Lists().Searches().SearchRunning());
         QVERIFY(harness.Window().Commands().Action(40039) != nullptr);
         harness.Trigger(40039);
         QVERIFY(harness.WaitForSearches());
@@ -182,7 +183,7 @@ private slots:
         OpenBerlin(harness);
         ActivityDisplay* activity = harness.Window().Activity();
         harness.Type(InputField::kStreet, QStringLiteral("Haupt"));
-        QTRY_VERIFY(activity->Turning() || !harness.Lists().SearchRunning());
+        QTRY_VERIFY(activity->Turning() || !harness.Lists().Searches().SearchRunning());
         QVERIFY(harness.WaitForSearches());
         QVERIFY(!activity->Turning());
         QCOMPARE(activity->Frame(), 0);

@@ -8,6 +8,7 @@
 #include "base/setting_names.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
+#include "ui/list_searches.h"
 #include "ui/main_window.h"
 #include "ui/navigation_tree.h"
 #include "ui/plain_input_fields.h"
@@ -79,7 +80,7 @@ void WindowHarness::Select(std::initializer_list<int> rows) {
 }
 
 bool WindowHarness::WaitForSearches() {
-    return QTest::qWaitFor([this] { return !Lists().SearchRunning(); }, 20000);
+    return QTest::qWaitFor([this] { return !Lists().Searches().SearchRunning(); }, 20000);
 }
 
 QString Shown(std::string_view cp1252) { return ToQString(cp1252); }

@@ -10,6 +10,7 @@
 #include "gui_test_classes.h"
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
+#include "ui/list_searches.h"
 #include "ui/main_window.h"
 #include "ui/window_commands.h"
 #include "window_harness.h"
@@ -52,7 +53,7 @@ private slots:
         harness.Type(InputField::kTown, QStringLiteral("Berlin"));
         harness.Trigger(40020);
         harness.Type(InputField::kStreet, QStringLiteral("Kirchweg"));
-        QVERIFY(harness.Lists().SearchRunning());
+        QVERIFY(harness.Lists().Searches().SearchRunning());
         harness.messages.Answer(MessageAnswer::kNo);
         harness.Window().close();
         QVERIFY(harness.messages.Shown().empty());

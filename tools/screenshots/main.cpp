@@ -16,6 +16,7 @@
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
 #include "ui/list_controller.h"
+#include "ui/list_searches.h"
 #include "ui/main_window.h"
 #include "ui/plain_input_fields.h"
 #include "ui/window_commands.h"
@@ -56,7 +57,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
 }
 
 void Settle(MainWindow& window) {
-    (void)QTest::qWaitFor([&window] { return !window.Lists().SearchRunning(); }, 60000);
+    (void)QTest::qWaitFor([&window] { return !window.Lists().Searches().SearchRunning(); }, 60000);
     QTest::qWait(300);
 }
 

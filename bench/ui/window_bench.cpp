@@ -1,0 +1,192 @@
+// The main window on the national data set, offscreen.
+//   BM_BookScreenCells:  the cells of one screen (40 rows x 8 columns) of a book of
+//                        two million entries, as the list view asks for them, at a
+//                        random place (a cold block) or one page on (scrolling).
+//   BM_BookScreenPaint:  the same screen painted by the list view itself.
+//   BM_StartupToWindow:  data initialisation (locating, checking and opening the four
+//                        archives) and the main window created, shown and laid out;
+//                        without the three-second start-up picture.
+// Data: VENDARION_BENCH_DATA, else /tmp/out-national; book: VENDARION_BENCH_BOOK, else 516.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPixmap>
+#include <QTreeView>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "app/application.h"
+#include "app/linux_platform.h"
+#include "app/settings_file.h"
+#include "base/atomic_file.h"
+#include "base/messages.h"
+#include "base/setting_names.h"
+#include "resources/string_table.h"
+#include "search/list_rows.h"
+#include "search/result_list.h"
+#include "store/data_set.h"
+#include "ui/entry_rows.h"
+#include "ui/list_model.h"
+#include "ui/list_spec.h"
+#include "ui/main_window.h"
+
+namespace vendarion {
+namespace {
+
+constexpr int kScreenRows = 40;
+constexpr int kNamesSpec = 2104;
+
+std::string DataFolder() {
+    const char* folder = std::getenv("VENDARION_BENCH_DATA");
+    return folder != nullptr && *folder != '\0' ? folder : "/tmp/out-national";
+}
+
+int BenchBook() {
+    const char* book = std::getenv("VENDARION_BENCH_BOOK");
+    return book != nullptr && *book != '\0' ? std::atoi(book) : 516;
+}
+
+class SilentMessages final : public Messages {
+public:
+    MessageAnswer Show(const Message& message) override {
+        ++shown;
+        return message.default_answer;
+    }
+    int shown = 0;
+};
+
+// A whole book behind the list model, as the names list shows it.
+struct BookList {
+    DataSet data;
+    ResultList results;
+    std::unique_ptr<ListRows> rows;
+    std::unique_ptr<SearchRows> source;
+    ListModel model;
+
+    bool Open() {
+        if (data.Open(DataFolder()) != DataSetStep::kComplete) return false;
+        rows = std::make_unique<ListRows>(data.Books(), results);
+        rows->ShowBook(BenchBook());
+        source = std::make_unique<SearchRows>(*rows);
+        model.SetSource(source.get(), ParseListSpec(LoadString(kNamesSpec), "").columns);
+        return model.rowCount() > 0;
+    }
+};
+
+BookList& SharedBook() {
+    static BookList book;
+    static const bool open = book.Open();
+    if (!open) std::fprintf(stderr, "cannot open book %d in %s\n", BenchBook(), DataFolder().c_str());
+    return book;
+}
+
+// The first row of the next screen: random (range(0) == 0) or one page on.
+int NextTop(benchmark::State& state, std::mt19937& random, int top, int rows) {
+    if (state.range(0) == 0) return std::uniform_int_distribution<int>(0, rows - kScreenRows)(random);
+    top += kScreenRows;
+    return top + kScreenRows <= rows ? top : 0;
+}
+
+void BM_BookScreenCells(benchmark::State& state) {
+    BookList& book = SharedBook();
+    const int rows = book.model.rowCount();
+    if (rows < kScreenRows) {
+        state.SkipWithError("book not available");
+        return;
+    }
+    std::mt19937 random(42);
+    int top = 0;
+    for (auto _ : state) {
+        top = NextTop(state, random, top, rows);
+        for (int row = top; row < top + kScreenRows; ++row) {
+            for (int column = 0; column < book.model.columnCount(); ++column) {
+                benchmark::DoNotOptimize(book.model.index(row, column).data());
+            }
+        }
+    }
+    state.counters["book_rows"] = rows;
+    state.SetLabel(state.range(0) == 0 ? "random place" : "page by page");
+}
+BENCHMARK(BM_BookScreenCells)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_BookScreenPaint(benchmark::State& state) {
+    BookList& book = SharedBook();
+    const int rows = book.model.rowCount();
+    if (rows < kScreenRows) {
+        state.SkipWithError("book not available");
+        return;
+    }
+    QTreeView view;
+    view.setRootIsDecorated(false);
+    view.setUniformRowHeights(true);
+    view.setModel(&book.model);
+    view.resize(1000, 40 + kScreenRows * view.fontMetrics().height() * 5 / 4);
+    QPixmap target(view.size());
+    std::mt19937 random(42);
+    int top = 0;
+    for (auto _ : state) {
+        top = NextTop(state, random, top, rows);
+        view.scrollTo(book.model.index(top, 0), QAbstractItemView::PositionAtTop);
+        view.render(&target);
+    }
+    state.SetLabel(state.range(0) == 0 ? "random place" : "page by page");
+}
+BENCHMARK(BM_BookScreenPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A settings file that names the four archives of the data folder.
+std::string WriteSettings() {
+    const std::string path = "/tmp/vendarion-bench-" + std::to_string(::getpid()) + ".reg";
+    std::string text =
+        "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Morvanta\\Vendarion]\n";
+    for (const char* name : {"Index", "Code", "List", "Data"}) {
+        text += std::string("\"") + name + "Filename\"=\"" + DataFolder() + "/" + name + ".mf\"\n";
+    }
+    return ReplaceFileContents(path, text) ? path : std::string();
+}
+
+class NoDriveChoice final : public DriveChooser {
+public:
+    std::optional<std::string> Choose(const DriveChoice&) override { return std::nullopt; }
+};
+
+void BM_StartupToWindow(benchmark::State& state) {
+    const std::string settings_path = WriteSettings();
+    SettingsFile settings(settings_path);
+    SilentMessages messages;
+    LinuxPlatform platform;
+    NoDriveChoice drives;
+    StartupServices services{settings, messages, platform, drives};
+    for (auto _ : state) {
+        Application application;
+        if (!application.InitData(services, {})) {
+            state.SkipWithError("data initialisation failed");
+            break;
+        }
+        std::unique_ptr<MainWindow> window = MainWindow::Create(
+            {*application.Data(), application.Stores(), settings, messages});
+        window->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->isVisible());
+        state.PauseTiming();
+        window.reset();
+        application.Exit();
+        state.ResumeTiming();
+    }
+    std::remove(settings_path.c_str());
+}
+BENCHMARK(BM_StartupToWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+}  // namespace vendarion
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
