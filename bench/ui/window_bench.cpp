@@ -79,13 +79,15 @@ struct BookList {
 BookList& SharedBook() {
     static BookList book;
     static const bool open = book.Open();
-    if (!open) std::fprintf(stderr, "cannot open book %d in %s\n", BenchBook(), DataFolder().c_str());
+    if (!open)
+        std::fprintf(stderr, "cannot open book %d in %s\n", BenchBook(), DataFolder().c_str());
     return book;
 }
 
 // The first row of the next screen: random (range(0) == 0) or one page on.
 int NextTop(benchmark::State& state, std::mt19937& random, int top, int rows) {
-    if (state.range(0) == 0) return std::uniform_int_distribution<int>(0, rows - kScreenRows)(random);
+    if (state.range(0) == 0)
+        return std::uniform_int_distribution<int>(0, rows - kScreenRows)(random);
     top += kScreenRows;
     return top + kScreenRows <= rows ? top : 0;
 }
@@ -140,7 +142,8 @@ BENCHMARK(BM_BookScreenPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 std::string WriteSettings() {
     const std::string path = "/tmp/vendarion-bench-" + std::to_string(::getpid()) + ".reg";
     std::string text =
-        "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Morvanta\\Vendarion]\n";
+        "Windows Registry Editor Version "
+        "5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Morvanta\\Vendarion]\n";
     for (const char* name : {"Index", "Code", "List", "Data"}) {
         text += std::string("\"") + name + "Filename\"=\"" + DataFolder() + "/" + name + ".mf\"\n";
     }
@@ -165,8 +168,8 @@ void BM_StartupToWindow(benchmark::State& state) {
             state.SkipWithError("data initialisation failed");
             break;
         }
-        std::unique_ptr<MainWindow> window = MainWindow::Create(
-            {*application.Data(), application.Stores(), settings, messages});
+        std::unique_ptr<MainWindow> window =
+            MainWindow::Create({*application.Data(), application.Stores(), settings, messages});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

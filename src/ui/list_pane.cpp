@@ -70,6 +70,8 @@ ListPane::ListPane(QWidget* parent)
     layout->addWidget(title_);
     layout->addWidget(strip_);
     layout->addWidget(view_, 1);
+    // Without the list (the search node, the town node) the title stays on top.
+    layout->addStretch(0);
 }
 
 QString ListPane::Title() const { return title_->text(); }

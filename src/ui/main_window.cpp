@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -34,6 +35,8 @@ constexpr int kProgramNameText = 3101;
 constexpr int kReallyExit = 1001;
 constexpr int kTreeWidth = 175;
 constexpr int kResizeSettleMilliseconds = 150;
+constexpr int kFirstWidth = 1150;
+constexpr int kFirstHeight = 760;
 
 }  // namespace
 
@@ -204,6 +207,10 @@ void MainWindow::RestorePlacement() {
     int height = 0;
     if (std::sscanf(pos.c_str(), "%d,%d,%d,%d", &x, &y, &width, &height) == 4) {
         setGeometry(x, y, width, height);
+    } else {
+        // The first start: a size that suits the screen.
+        const QSize room = screen()->availableSize();
+        resize(std::min(kFirstWidth, room.width()), std::min(kFirstHeight, room.height()));
     }
     if (Read(services_.settings, setting::kZoomed) != 0) {
         setWindowState(windowState() | Qt::WindowMaximized);
