@@ -19,6 +19,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/drive_choice.h"
 #include "app/linux_platform.h"
 #include "app/settings_file.h"
 #include "base/atomic_file.h"

@@ -1,8 +1,10 @@
 // The searches behind the window: names in a town in every mode, the whole book,
 // cancelling, the pending restart, the 1000-line limit, bank and foreign codes and
 // the activity display.
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 
@@ -152,8 +154,11 @@ private slots:
         OpenBerlin(harness);
         harness.Type(InputField::kStreet, QStringLiteral("Kirchweg"));
         QVERIFY(harness.Lists().Searches().SearchRunning());
-        QVERIFY(harness.Window().Commands().Action(40039) != nullptr);
-        harness.Trigger(40039);
+        QAction* cancel = harness.Window().Commands().Action(40039);
+        QVERIFY(cancel->isEnabled());
+        QSignalSpy cancelled(cancel, &QAction::triggered);
+        QTest::keyClick(harness.View(), Qt::Key_Escape);
+        QCOMPARE(cancelled.count(), 1);
         QVERIFY(harness.WaitForSearches());
         QCOMPARE(harness.Status(),
                  harness.Rows() == 0 ? QStringLiteral("Es wurden keine Namen gefunden.")
