@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 #include "ui/ui_text.h"
@@ -29,9 +30,14 @@ int Index(InputField field) { return static_cast<int>(field); }
 }  // namespace
 
 PlainInputFields::PlainInputFields(QWidget* parent) : InputFields(parent) {
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     for (int i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         edits_[i] = new QLineEdit(this);
+        if (field == InputField::kPostalCode || field == InputField::kAreaCode) {
+            edits_[i]->setValidator(digits);
+        }
         connect(edits_[i], &QLineEdit::textEdited, this, [this, field] { emit Edited(field); });
         connect(edits_[i], &QLineEdit::returnPressed, this, [this, field] { emit Entered(field); });
     }

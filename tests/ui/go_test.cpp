@@ -100,7 +100,8 @@ private slots:
     void APostalCodeOpensItsTown() {
         WindowHarness harness;
         harness.ChooseInTree(ListType::kPostalCodes);
-        harness.Type(InputField::kPostalCode, QStringLiteral("511"));
+        harness.Type(InputField::kPostalCode, QStringLiteral("5x1a1"));
+        QCOMPARE(harness.Edit(InputField::kPostalCode)->text(), QStringLiteral("511"));
         QCOMPARE(harness.Cell(harness.Lists().FocusedRow(), 0), QStringLiteral("51143"));
         QTest::keyClick(harness.Edit(InputField::kPostalCode), Qt::Key_Return);
         QVERIFY(harness.messages.Shown().empty());
