@@ -1,4 +1,4 @@
-// A list's spec string: parts separated by ';', the first the title, each further
+// A list's layout string: parts separated by ';', the first the title, each further
 // one a column "header|width" (a column without "|" is 100 pixels wide). And the
 // saved column widths of a list: the widths in order, decimal, joined by ','.
 #pragma once

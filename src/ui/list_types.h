@@ -1,4 +1,4 @@
-// What each list type fixes besides its rows: the spec string with title and
+// What each list type fixes besides its rows: the string of its title and
 // columns, the settings key of its column widths, the enabled input fields, the
 // selection mode and whether the detail card shows its rows.
 #pragma once
