@@ -1,5 +1,6 @@
 #include "store/field_dictionary.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -143,7 +144,15 @@ int FieldDictionary::LowerBound(std::string_view text) {
     const int length = static_cast<int>(key.size());
     char buffer[kFoldCapacity];
     const std::int64_t first = static_cast<std::int64_t>(start / kWordsPerBlock) * kWordsPerBlock;
-    for (std::int64_t n = first; n < first + kSearchBlocks * kWordsPerBlock; ++n) {
+    std::int64_t n = first;
+    // Words are sorted by their folded forms: when the word before the trie's
+    // starting point is below the text, so is every word before it, and the
+    // comparisons can begin at the starting point.
+    if (start > first && start - 1 < count_) {
+        std::string_view word;
+        if (FoldedWord(start - 1, &word, buffer) && CompareFolded(word, key, length) < 0) n = start;
+    }
+    for (; n < first + kSearchBlocks * kWordsPerBlock; ++n) {
         if (n >= count_) return -1;
         std::string_view word;
         if (!FoldedWord(static_cast<int>(n), &word, buffer)) return -1;
@@ -166,7 +175,19 @@ bool FieldDictionary::Range(std::string_view text, bool prefix, int* lo, int* hi
         return FoldedWord(n, &word, buffer) && CompareFolded(word, key, length) == 0;
     };
     if (!matches(found)) return false;
-    int last = found;
+    // Words are sorted by their folded forms, so the matching words are one run: its
+    // end lies in the last block whose first word still matches.
+    int low = found / kWordsPerBlock;
+    int high = (count_ - 1) / kWordsPerBlock;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (matches(middle * kWordsPerBlock)) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    int last = std::max(found, low * kWordsPerBlock);
     while (last + 1 < count_ && matches(last + 1)) ++last;
     *lo = found;
     *hi = last;
