@@ -16,6 +16,8 @@ using namespace field_dictionary_format;
 constexpr std::size_t kTextLimit = 256;
 // Folded words and texts: a 254-byte word folds to at most 508 bytes.
 constexpr std::size_t kFoldCapacity = 512;
+// Suffixes up to this length are copied with one fixed-size move.
+constexpr std::size_t kShortSuffix = 16;
 // Lower bound searches at most this many blocks from the trie's starting point.
 constexpr int kSearchBlocks = 16;
 
@@ -81,6 +83,7 @@ void FieldDictionary::Close() {
 }
 
 bool FieldDictionary::Seek(int n) {
+    static_assert(kMaxWordLength + kShortSuffix <= std::tuple_size_v<decltype(word_)>);
     const int block = n / kWordsPerBlock;
     const int slot = n % kWordsPerBlock;
     if (block != block_ || slot < index_ - 1) {
@@ -99,7 +102,13 @@ bool FieldDictionary::Seek(int n) {
             suffix > size - next_byte_ - 2) {
             break;
         }
-        std::memcpy(word_.data() + prefix, data + next_byte_ + 2, suffix);
+        // Most suffixes are short: a fixed 16-byte copy (when the member has the
+        // bytes) costs less than a call for the exact length.
+        if (suffix <= kShortSuffix && size - next_byte_ - 2 >= kShortSuffix) {
+            std::memcpy(word_.data() + prefix, data + next_byte_ + 2, kShortSuffix);
+        } else {
+            std::memcpy(word_.data() + prefix, data + next_byte_ + 2, suffix);
+        }
         length_ = prefix + suffix;
         next_byte_ += 2 + suffix;
         ++index_;

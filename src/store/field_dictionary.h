@@ -72,7 +72,8 @@ private:
     int index_ = 0;
     std::size_t next_byte_ = 0;
     std::size_t length_ = 0;
-    std::array<char, 256> word_{};
+    // Room for the longest word and a whole short-suffix copy beyond it.
+    std::array<char, 256 + 16> word_{};
 };
 
 }  // namespace vendarion
