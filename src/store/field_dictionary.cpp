@@ -60,6 +60,7 @@ bool FieldDictionary::Open(ByteView words, ByteView index, ByteView trie) {
     const std::uint64_t blocks = (count + kWordsPerBlock - 1) / kWordsPerBlock;
     offsets_ = index.Sub(kCountSize, blocks * kOffsetSize);
     if (offsets_.data() == nullptr) return false;
+    PrefetchBytes(offsets_);
     // Each word takes at least its two length bytes.
     for (std::uint64_t k = 0; k < blocks; ++k) {
         if (LoadU32(offsets_.data() + k * kOffsetSize) > words.size()) return false;

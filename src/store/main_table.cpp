@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "store/archive_file.h"
 #include "store/block_inflater.h"
 #include "store/entry_decoder.h"
 
@@ -43,6 +44,7 @@ bool MainTable::Open(ByteView data, ByteView index) {
     blocks_ = static_cast<int>(blocks);
     // Only the leaf offsets are checked here: reading each block's length field
     // would touch every page of the data member. Lengths are checked at each load.
+    PrefetchBytes(all);
     for (int k = 0; k < blocks_; ++k) {
         const std::uint8_t* leaf = Entry(static_cast<std::int64_t>(l3) + l2 + l1 + k);
         const std::int32_t offset = LoadI32(leaf + kEntryOffset);
