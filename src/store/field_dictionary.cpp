@@ -69,7 +69,16 @@ bool FieldDictionary::Open(ByteView words, ByteView index, ByteView trie) {
     count_ = static_cast<int>(count);
     trie_ = Trie(trie);
     open_ = true;
+    if (count_ <= kSmallWords) DecodeSmall();
     return true;
+}
+
+void FieldDictionary::DecodeSmall() {
+    small_ends_.assign(1, 0);
+    for (int n = 0; n < count_; ++n) {
+        if (Seek(n)) small_words_.append(Current());
+        small_ends_.push_back(static_cast<std::uint32_t>(small_words_.size()));
+    }
 }
 
 void FieldDictionary::Close() {
@@ -81,6 +90,8 @@ void FieldDictionary::Close() {
     block_ = -1;
     index_ = 0;
     length_ = 0;
+    small_words_.clear();
+    small_ends_.clear();
 }
 
 bool FieldDictionary::Seek(int n) {
@@ -121,6 +132,11 @@ bool FieldDictionary::Seek(int n) {
 
 std::string_view FieldDictionary::Word(int n) {
     if (!open_ || n < 0 || n >= count_) return {};
+    if (!small_ends_.empty()) {
+        const std::size_t word = static_cast<std::size_t>(n);
+        return std::string_view(small_words_)
+            .substr(small_ends_[word], small_ends_[word + 1] - small_ends_[word]);
+    }
     if (!Seek(n)) return {};
     return Current();
 }
