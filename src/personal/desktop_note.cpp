@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "base/cp1252.h"
-#include "personal/row_entry.h"
+#include "search/row_entry.h"
 
 namespace vendarion {
 namespace {

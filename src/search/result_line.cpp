@@ -33,23 +33,47 @@ std::string NameCell(std::string_view name, int level) {
     return cell;
 }
 
-std::string SubscriberResultLine(const SubscriberEntry& entry, HitSource source) {
+std::string EntryCellText(const SubscriberEntry& entry, int column) {
     using F = EntryField;
+    switch (column) {
+        case 0:
+            return NameCell(entry[F::kName], entry.level);
+        case 1:
+            return entry[F::kFirstName];
+        case 2:
+            return entry[F::kHeading];
+        case 3:
+            return StreetCell(entry[F::kStreet], entry[F::kHouseNumber]);
+        case 4:
+            return entry[F::kAreaCode];
+        case 5:
+            return PhoneCell(entry[F::kPhoneNumber], entry[F::kCallAddition]);
+        case 6:
+            return entry[F::kPostalCode];
+        case 7:
+            return entry[F::kTown];
+        case 8:
+            return entry[F::kDisplayName];
+        case 9:
+            return entry[F::kCallAddition];
+        case 10:
+            return entry.level > 0 ? std::to_string(entry.level) : std::string();
+        default:
+            return {};
+    }
+}
+
+std::string SubscriberResultLine(const SubscriberEntry& entry, HitSource source) {
+    constexpr int kPhoneColumn = 5;
+    constexpr int kLevelColumn = 10;
     std::string line;
     line.reserve(160);
-    AddField(&line, NameCell(entry[F::kName], entry.level));
-    AddField(&line, entry[F::kFirstName]);
-    AddField(&line, entry[F::kHeading]);
-    AddField(&line, StreetCell(entry[F::kStreet], entry[F::kHouseNumber]));
-    AddField(&line, entry[F::kAreaCode]);
-    AddField(&line, source == HitSource::kDirectory
-                        ? PhoneCell(entry[F::kPhoneNumber], entry[F::kCallAddition])
-                        : entry[F::kPhoneNumber]);
-    AddField(&line, entry[F::kPostalCode]);
-    AddField(&line, entry[F::kTown]);
-    AddField(&line, entry[F::kDisplayName]);
-    AddField(&line, entry[F::kCallAddition]);
-    if (entry.level > 0) line += std::to_string(entry.level);
+    for (int column = 0; column < kLevelColumn; ++column) {
+        AddField(&line, column == kPhoneColumn && source == HitSource::kInternet
+                            ? entry[EntryField::kPhoneNumber]
+                            : EntryCellText(entry, column));
+    }
+    line += EntryCellText(entry, kLevelColumn);
     return line;
 }
 

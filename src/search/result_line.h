@@ -45,4 +45,8 @@ std::string PhoneCell(std::string_view phone, std::string_view call_addition);
 // The name cell of a row: the name indented by 2 * (level - 1) blanks for level 2+.
 std::string NameCell(std::string_view name, int level);
 
+// Cell `column` (0-10) of a row shown from an entry (a whole-book row, a store row):
+// the fields of a directory hit's line. Empty for other columns.
+std::string EntryCellText(const SubscriberEntry& entry, int column);
+
 }  // namespace vendarion

@@ -15,6 +15,14 @@ constexpr std::string_view kCallAdditions = "rufzusatz";
 constexpr std::string_view kHouseNumbers = "hausnr";
 constexpr std::string_view kNameAdditions = "namezusatz";
 
+// The word number a typed text sorts at: -2 (any) for an empty text, one past the
+// last word when the text sorts after every word (it has no lower bound).
+int WordAtOrAfter(FieldDictionary& words, std::string_view text) {
+    if (text.empty()) return -2;
+    const int word = words.LowerBound(text);
+    return word >= 0 ? word : words.Count();
+}
+
 }  // namespace
 
 BookList::BookList()
@@ -82,9 +90,8 @@ FieldDictionary* BookList::Dictionary(std::string_view name) {
 
 int BookList::Find(int book, std::string_view surname, std::string_view first_name) {
     if (!open_) return -1;
-    const int surname_number = surname.empty() ? -2 : surnames_.LowerBound(surname);
-    const int first_name_number = first_name.empty() ? -2 : first_names_.LowerBound(first_name);
-    return table_.Find(book, surname_number, first_name_number);
+    return table_.Find(book, WordAtOrAfter(surnames_, surname),
+                       WordAtOrAfter(first_names_, first_name));
 }
 
 }  // namespace vendarion

@@ -35,9 +35,11 @@ public:
     void Close();
     bool IsOpen() const { return open_; }
 
-    // The first main entry of the book at or after the surname and first name;
-    // an empty text stands for any, a text that no word starts the lower bound of
-    // gives word number -1. -1 when nothing is found or a block is damaged.
+    // The first main entry at or after the book, surname and first name; an empty
+    // text stands for any, and a text that sorts after every word of its dictionary
+    // places the key after every entry of that name (or of the book). When the
+    // book has nothing at or after the key, that is a later book's first main entry.
+    // -1 when nothing is found or a block is damaged.
     int Find(int book, std::string_view surname, std::string_view first_name);
     // Decodes records first ... last of the subscriber table into out (0 or -1).
     int Read(int first, int last, std::span<SubscriberEntry> out) {

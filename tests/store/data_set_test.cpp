@@ -75,9 +75,12 @@ TEST_F(DataSetTest, FindByTextsPositionsAtTheFirstMatchingMainEntry) {
     EXPECT_EQ(entries[0][EntryField::kName], "Meier");
     EXPECT_EQ(entries[0][EntryField::kFirstName], sample_.first_names[0]);
     EXPECT_EQ(entries[0][EntryField::kTown], "M\xFCllheim");
-    // A surname sorting after every word has no lower bound: word number -1, which
-    // sorts before every stored id, so the scan stops at the book's first entry.
-    EXPECT_EQ(books.Find(1, "zzzz", ""), book1);
+    // A surname sorting after every word has no lower bound: the key lies after the
+    // whole book, at the next book's first entry.
+    EXPECT_EQ(books.Find(1, "zzzz", ""), books.Find(2, "", ""));
+    EXPECT_EQ(books.Find(2, "zzzz", ""), -1);
+    const std::string after_meier(books.Surnames().Word(books.Surnames().LowerBound("meier") + 1));
+    EXPECT_EQ(books.Find(2, "meier", "zzzz"), books.Find(2, after_meier, ""));
     EXPECT_EQ(books.Find(3, "", ""), -1);
 }
 

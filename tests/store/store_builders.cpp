@@ -194,7 +194,10 @@ TableMembers BuildMainTable(const std::vector<TableRecord>& records, int fan_out
             block += EncodeRecord(records[i]);
         }
         const std::string compressed = Compress(block);
-        const TableRecord& first = records[start];
+        // A block that starts inside a group of sub-entries carries its main entry's key.
+        std::size_t owner = start;
+        while (owner > 0 && records[owner].level != 0) --owner;
+        const TableRecord& first = records[owner];
         leaves.push_back(Le32(first.book) + Le32(first.surname) + Le32(first.first_name) +
                          Le32(static_cast<std::int64_t>(out.data.size())));
         out.data += Le32(static_cast<std::int64_t>(compressed.size())) + compressed;

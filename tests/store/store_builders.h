@@ -73,8 +73,8 @@ struct TableMembers {
     std::string index;  // MainTable.idx
     std::string data;   // MainTable.z
 };
-// The table of records in the given order, 1024 to a block, leaf keys from each
-// block's first record, index levels with the given fan-out.
+// The table of records in the given order, 1024 to a block, each leaf key from the
+// main entry of the block's first record, index levels with the given fan-out.
 TableMembers BuildMainTable(const std::vector<TableRecord>& records, int fan_out);
 
 struct BookInfo {

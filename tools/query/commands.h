@@ -31,6 +31,7 @@ int RunBooks(const Arguments& args);
 int RunBanks(const Arguments& args);
 int RunCountries(const Arguments& args);
 int RunSoundAlike(const Arguments& args);
+int RunSearch(const Arguments& args);
 
 // Prints "vendarion-query: message" to standard error and returns the usage exit code.
 int UsageError(std::string_view message);

@@ -59,6 +59,27 @@ constexpr Command kCommands[] = {
      "soundalike NAME            surnames with the phonetic code of NAME: code,\n"
      "                             id, surname",
      RunSoundAlike},
+    {"search",
+     "search --town TOWN [--town TOWN...] [--name SURNAME] [--first-name TEXT]\n"
+     "       [--street TEXT] [--heading TEXT] [--mode MODE] [--limit N]\n"
+     "                             names in one town or in several (merged by name);\n"
+     "                             TOWN is a town name, postal code or area code (the\n"
+     "                             first list entry it begins), MODE a number 1-6 or\n"
+     "                             Normal, Exakt, Phonetisch, \"Normal, komplett\",\n"
+     "                             \"Exakt, komplett\", Namensteile. Prints the result\n"
+     "                             lines (name, first name, heading, street, area code,\n"
+     "                             phone, postal code, town, display name, call\n"
+     "                             addition, level), the count text and, when more than\n"
+     "                             1000 names were found, the message about the limit.\n"
+     "                             A surname alone in mode Normal in one town shows the\n"
+     "                             whole book from that name: N rows (default 20).\n"
+     "                             Ctrl+C stops the search and prints what was found\n"
+     "                             (exit code 130)\n"
+     "search --bank TEXT | --country TEXT [--limit N]\n"
+     "                             bank codes (code, name, postal code, town) or foreign\n"
+     "                             dialling codes (country, code) containing TEXT; an\n"
+     "                             empty TEXT shows the table's first N rows",
+     RunSearch},
     {"export",
      "export --format N [--output FILE]\n"
      "                      entries from standard input (one a line, the 16 fields tab-\n"

@@ -19,6 +19,15 @@ inline constexpr int kEntryRowColumns = 11;
 // fewer than kEntryRowColumns cells.
 [[nodiscard]] bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entry);
 
+// The entry a result list row carries: the eleven fields of a subscriber hit's line
+// as the cells. False when the line has fewer fields (a bank or country line).
+[[nodiscard]] bool EntryFromResultLine(std::string_view line, SubscriberEntry* entry);
+
+// The entry a row shown from an entry carries (a whole-book row, a store row): what
+// its cells give back, so the house number is joined to the street, a sub-entry's
+// indentation dropped and the call addition shown beside the number.
+SubscriberEntry EntryFromShownEntry(const SubscriberEntry& shown);
+
 // The text without blanks at either end.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -1,7 +1,11 @@
-#include "personal/row_entry.h"
+#include "search/row_entry.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
+#include <string>
+
+#include "search/result_line.h"
 
 namespace vendarion {
 namespace {
@@ -40,6 +44,29 @@ bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entr
     }
     entry->level = ParseLevel(TrimBlanks(cells[10]));
     return true;
+}
+
+bool EntryFromResultLine(std::string_view line, SubscriberEntry* entry) {
+    std::array<std::string_view, kEntryRowColumns> cells;
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        const std::size_t separator = line.find(kFieldSeparator);
+        if (separator == std::string_view::npos && column + 1 < cells.size()) return false;
+        cells[column] = line.substr(0, separator);
+        if (separator != std::string_view::npos) line.remove_prefix(separator + 1);
+    }
+    return EntryFromRow(cells, entry);
+}
+
+SubscriberEntry EntryFromShownEntry(const SubscriberEntry& shown) {
+    std::array<std::string, kEntryRowColumns> texts;
+    std::array<std::string_view, kEntryRowColumns> cells;
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+        texts[column] = EntryCellText(shown, static_cast<int>(column));
+        cells[column] = texts[column];
+    }
+    SubscriberEntry entry;
+    if (!EntryFromRow(cells, &entry)) return {};
+    return entry;
 }
 
 }  // namespace vendarion

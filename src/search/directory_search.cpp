@@ -1,0 +1,49 @@
+#include "search/directory_search.h"
+
+#include "search/result_line.h"
+#include "search/search_worker.h"
+#include "store/book_list.h"
+
+namespace vendarion {
+namespace {
+
+// Adds the hits of one book until its cursor is finished; false when the search
+// ends inside the book (cancelled, or a line was refused).
+bool SearchBook(SearchWorker& worker, BookList& books, const DirectorySearch& search, int book,
+                ResultList::Placement placement) {
+    SearchCursor cursor = CreateCursor(books, search.request, book, search.mode);
+    RawRecord record{};
+    SubscriberEntry entry;
+    while (worker.Running()) {
+        switch (StepCursor(books, &cursor, kSearchStepBudget, &record)) {
+            case StepResult::kBudgetUsed:
+                break;
+            case StepResult::kFinished:
+                return true;
+            case StepResult::kHit:
+                books.Decoder().Decode(record.data(), &entry);
+                if (!worker.AddLine(SubscriberResultLine(entry, HitSource::kDirectory),
+                                    placement)) {
+                    return false;
+                }
+                break;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void RunDirectorySearch(SearchWorker& worker, BookList& books, DirectorySearch search) {
+    const bool merge = search.towns.Active();
+    const ResultList::Placement placement =
+        merge ? ResultList::Placement::kMerge : ResultList::Placement::kAppend;
+    search.towns.Rewind();
+    for (int book = merge ? search.towns.NextBook() : search.book; book >= 0;
+         book = merge ? search.towns.NextBook() : -1) {
+        if (!SearchBook(worker, books, search, book, placement)) break;
+    }
+    worker.Stop();
+}
+
+}  // namespace vendarion

@@ -1,0 +1,57 @@
+// Hand-built books for the search cursor tests: entries given by their texts, with
+// small dictionaries, written as a complete data set into a temporary folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "query/search_cursor.h"
+#include "sample_data_set.h"
+#include "store/data_set.h"
+#include "support/temp_dir.h"
+
+namespace vendarion::test {
+
+// One subscriber record by its texts (Windows-1252); an empty text is no word.
+struct BookEntry {
+    int book = 0;
+    std::string surname;
+    std::string first_name;
+    std::string street;
+    std::string heading;
+    int level = 0;
+};
+
+// The words every cursor test book can use, each dictionary sorted by folded form.
+std::vector<std::string> CursorSurnames();
+std::vector<std::string> CursorFirstNames();
+std::vector<std::string> CursorStreets();
+std::vector<std::string> CursorHeadings();
+
+class CursorBooks {
+public:
+    // Writes and opens a data set of three books holding entries, which must be in
+    // table order (book, surname, first name of each main entry, sub-entries after
+    // their main entry). Check Ok() before use.
+    explicit CursorBooks(const std::vector<BookEntry>& entries);
+    bool Ok() const { return ok_; }
+
+    BookList& Books() { return data_set_.Books(); }
+    // The records in table order, as written.
+    const std::vector<TableRecord>& Records() const { return records_; }
+
+    // Every hit of a search, as record numbers, stepping with the given budget.
+    std::vector<int> Hits(const SearchRequest& request, int book, NameMode mode, int budget = 10);
+
+private:
+    TempDir dir_;
+    DataSet data_set_;
+    std::vector<TableRecord> records_;
+    bool ok_ = false;
+};
+
+// A shorthand for requests: surname, first name, street, heading.
+SearchRequest Request(std::string surname, std::string first_name = {}, std::string street = {},
+                      std::string heading = {});
+
+}  // namespace vendarion::test
