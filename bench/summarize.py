@@ -166,7 +166,8 @@ class Report:
                  f"| SQLite database ({int(build['rows'])} rows, with its index) | "
                  f"{build['sqlite_mib']:.0f} MiB |",
                  f"| ratio | {ratio:.2f}x (>= 5x: {verdict(ratio >= 5)}) |",
-                 f"| SQLite build time | {fmt_time(self.time('Sqlite/Build'))} |", "")
+                 f"| SQLite build time | {build.get('label') or fmt_time(self.time('Sqlite/Build'))} |",
+                 "")
 
 
 def main():
