@@ -33,7 +33,7 @@ StartOutcome SearchControl::StartSearch() {
         case ListType::kCountryCodes:
             return StartReferenceSearch(ReferenceKind::kCountries, inputs_.country_text);
         case ListType::kInternet:
-            return StartOutcome::kUnavailable;
+            return StartInternetSearch();
         default:
             break;
     }
@@ -75,6 +75,33 @@ StartOutcome SearchControl::StartReferenceSearch(ReferenceKind kind, const std::
     return StartOutcome::kWorker;
 }
 
+StartOutcome SearchControl::StartInternetSearch() {
+    if (internet_client_ == nullptr || settings_ == nullptr) return StartOutcome::kUnavailable;
+    const SearchRequest& texts = inputs_.texts;
+    InternetQuery query{texts.surname,     texts.first_name,         texts.heading,
+                        inputs_.town_text, inputs_.postal_code_text, inputs_.area_code_text,
+                        texts.street};
+    query.phonetic = inputs_.name_mode == NameMode::kPhonetic;
+    query.exact = inputs_.name_mode == NameMode::kExact;
+    internet_failure_ = {};
+    switch (PrepareInternetSearch(*settings_, *internet_client_, &internet_connected_, &query)) {
+        case InternetStart::kTooFewInputs:
+            return StartOutcome::kTooFewInternetInputs;
+        case InternetStart::kNoSettings:
+            return StartOutcome::kNoInternetSettings;
+        case InternetStart::kConnectFailed:
+            internet_failure_ = {internet_client_->ErrorCode(), internet_client_->ErrorText()};
+            return StartOutcome::kInternetConnectFailed;
+        case InternetStart::kReady:
+            break;
+    }
+    InternetClient& client = *internet_client_;
+    Launch(SearchEvent::kInternet, [this, &client, query](SearchWorker& worker) {
+        RunInternetSearch(worker, client, query, &internet_failure_);
+    });
+    return StartOutcome::kWorker;
+}
+
 void SearchControl::Launch(SearchEvent event, SearchWorker::Job job) {
     results_.Clear();
     rows_.ShowResults();
@@ -87,6 +114,9 @@ bool SearchControl::CancelSearch() {
     if (!outstanding_ && !pending_restart_) return false;
     pending_restart_.reset();
     worker_.Cancel();
+    if (inputs_.list_type == ListType::kInternet && internet_client_ != nullptr) {
+        internet_client_->Abort();
+    }
     return true;
 }
 
@@ -106,6 +136,9 @@ FinishOutcome SearchControl::HandleSearchFinished() {
         if (restart != inputs_.list_type) return FinishOutcome::kDone;
         StartSearch();
         return FinishOutcome::kRestarted;
+    }
+    if (inputs_.list_type == ListType::kInternet && internet_failure_.Shown()) {
+        return FinishOutcome::kInternetFailed;
     }
     const bool names_list =
         inputs_.list_type == ListType::kNames || inputs_.list_type == ListType::kInternet;

@@ -18,6 +18,7 @@
 
 #include "query/name_mode.h"
 #include "query/search_cursor.h"
+#include "search/internet_search.h"
 #include "search/list_rows.h"
 #include "search/list_type.h"
 #include "search/result_list.h"
@@ -35,24 +36,32 @@ struct SearchInputs {
     int town_book = -1;   // the book of the chosen town; -1 when none is chosen
     SearchRequest texts;  // surname, first name, street, heading (Windows-1252)
     NameMode name_mode = NameMode::kNormal;
+    // The place fields of an Internet search.
+    std::string town_text;
+    std::string postal_code_text;
+    std::string area_code_text;
     std::string bank_text;     // the search box of the bank code list
     std::string country_text;  // the search box of the foreign code list
 };
 
 enum class StartOutcome {
-    kNothing,      // nothing to search in this list (or no town chosen)
-    kDeferred,     // a search was still running: it was cancelled, and this one starts
-                   // when its end has been handled
-    kWorker,       // the worker was woken; rows follow
-    kWholeBook,    // names in one town, surname alone in mode Normal: the whole book
-    kWholeTable,   // empty bank or foreign code text: the whole table
-    kUnavailable,  // the Internet search is not built in yet
+    kNothing,                // nothing to search in this list (or no town chosen)
+    kDeferred,               // a search was still running: it was cancelled, and this one starts
+                             // when its end has been handled
+    kWorker,                 // the worker was woken; rows follow
+    kWholeBook,              // names in one town, surname alone in mode Normal: the whole book
+    kWholeTable,             // empty bank or foreign code text: the whole table
+    kUnavailable,            // no Internet client is attached to the control
+    kTooFewInternetInputs,   // show message 1314
+    kNoInternetSettings,     // show message 1316
+    kInternetConnectFailed,  // show InternetFailureText(); the next search connects again
 };
 
 enum class FinishOutcome {
     kDone,
-    kRestarted,     // a pending restart was taken up
-    kLineLimitHit,  // show message 1336: more than 1000 hits, only 1000 listed
+    kRestarted,       // a pending restart was taken up
+    kLineLimitHit,    // show message 1336: more than 1000 hits, only 1000 listed
+    kInternetFailed,  // show InternetFailureText(); the rows of earlier pages stay
 };
 
 inline constexpr int kLineLimitMessage = 1336;
@@ -67,6 +76,14 @@ public:
     SearchControl& operator=(const SearchControl&) = delete;
 
     SearchInputs& Inputs() { return inputs_; }
+    // Attaches the client and the settings of the Internet search; both must outlive
+    // the control. Without them an Internet search is kUnavailable.
+    void AttachInternet(InternetClient& client, Settings& settings) {
+        internet_client_ = &client;
+        settings_ = &settings;
+    }
+    // The client's error text of the last failed connection or Internet search.
+    const std::string& InternetFailureText() const { return internet_failure_.text; }
 
     // Starts the search of the current list type. A search that has not yet been
     // handled as finished is cancelled first, and the new one is remembered as a
@@ -106,6 +123,7 @@ private:
 
     StartOutcome StartNamesSearch();
     StartOutcome StartReferenceSearch(ReferenceKind kind, const std::string& text);
+    StartOutcome StartInternetSearch();
     void Launch(SearchEvent event, SearchWorker::Job job);
 
     BookList worker_books_;  // used by the worker thread only
@@ -113,6 +131,11 @@ private:
     ListRows rows_;
     SearchInputs inputs_;
     TownSet towns_;
+    InternetClient* internet_client_ = nullptr;
+    Settings* settings_ = nullptr;
+    bool internet_connected_ = false;
+    // Written by the worker during an Internet search, read after its end.
+    InternetFailure internet_failure_;
     std::optional<ListType> pending_restart_;
     bool outstanding_ = false;
     bool searched_in_list_ = false;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "search_harness.h"
+#include "support/memory_settings.h"
 
 namespace vendarion {
 namespace {
@@ -151,12 +152,113 @@ TEST(SearchControl, ANewNameModeSearchesAgainOnlyWhenItMatters) {
     EXPECT_EQ(h.control().NameModeChanged(), StartOutcome::kNothing);
 }
 
-TEST(SearchControl, TheInternetSearchIsNotAvailableYet) {
+// A directory server of 120 Meiers, 50 to a page, that can fail on a chosen page.
+class PagedClient final : public InternetClient {
+public:
+    bool Connect(std::string_view, std::string_view, int, bool) override {
+        ++connects;
+        return connects > failed_connects;
+    }
+    bool NextPage(const InternetQuery& query, int page, InternetPage* out) override {
+        queries.push_back(query);
+        if (page == failing_page) return false;
+        *out = {};
+        for (int n = page * 50; n < std::min(120, (page + 1) * 50); ++n) {
+            SubscriberEntry entry;
+            entry[EntryField::kName] = "Meier";
+            entry[EntryField::kPhoneNumber] = std::to_string(n);
+            out->entries.push_back(entry);
+        }
+        out->has_entries = !out->entries.empty();
+        out->count = static_cast<int>(out->entries.size());
+        out->total = 120;
+        return true;
+    }
+    std::string ErrorText() const override { return "Verbindung abgelehnt"; }
+    int ErrorCode() const override { return 10061; }
+    void Abort() override { ++aborts; }
+
+    int connects = 0;
+    int failed_connects = 0;
+    int failing_page = -1;
+    int aborts = 0;
+    std::vector<InternetQuery> queries;
+};
+
+TEST(SearchControl, TheInternetSearchNeedsAClientInputsAndSettings) {
     SearchHarness h(Books());
     h.inputs().list_type = ListType::kInternet;
     h.inputs().texts.surname = "Meier";
     EXPECT_EQ(h.control().StartSearch(), StartOutcome::kUnavailable);
+    PagedClient client;
+    test::MemorySettings settings;
+    h.control().AttachInternet(client, settings);
+    EXPECT_EQ(h.control().StartSearch(), StartOutcome::kNoInternetSettings);
+    ASSERT_TRUE(settings.WriteText("InternetServer", "127.0.0.1"));
+    ASSERT_TRUE(settings.WriteText("InternetURL", "/cgi-bin/QueryCgi"));
+    ASSERT_TRUE(settings.WriteNumber("InternetPort", 8080));
+    h.inputs().texts.surname.clear();
+    h.inputs().town_text = "Essen";
+    EXPECT_EQ(h.control().StartSearch(), StartOutcome::kTooFewInternetInputs);
+    h.inputs().texts.surname = "Meier";
+    client.failed_connects = 1;
+    EXPECT_EQ(h.control().StartSearch(), StartOutcome::kInternetConnectFailed);
+    EXPECT_EQ(h.control().InternetFailureText(), "Verbindung abgelehnt");
     EXPECT_FALSE(h.control().SearchOutstanding());
+    // The next search connects again, and only once.
+    h.inputs().name_mode = NameMode::kPhonetic;
+    EXPECT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
+    EXPECT_EQ(h.Drive(), FinishOutcome::kDone);
+    EXPECT_EQ(client.connects, 2);
+    ASSERT_EQ(client.queries.size(), 3u);  // 120 hits, 50 to a page
+    EXPECT_EQ(client.queries[0].town, "Essen");
+    EXPECT_TRUE(client.queries[0].phonetic);
+    EXPECT_FALSE(client.queries[0].exact);
+    EXPECT_EQ(h.control().Results().Count(), 120);
+    EXPECT_EQ(h.control().CountText(), "120 Namen wurden gefunden.");
+    EXPECT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
+    h.Drive();
+    EXPECT_EQ(client.connects, 2);
+}
+
+TEST(SearchControl, AFailedInternetPageKeepsTheRowsOfEarlierPages) {
+    SearchHarness h(Books());
+    PagedClient client;
+    client.failing_page = 1;
+    test::MemorySettings settings;
+    ASSERT_TRUE(settings.WriteText("InternetServer", "127.0.0.1"));
+    ASSERT_TRUE(settings.WriteText("InternetURL", "/q"));
+    ASSERT_TRUE(settings.WriteNumber("InternetPort", 8080));
+    h.control().AttachInternet(client, settings);
+    h.inputs().list_type = ListType::kInternet;
+    h.inputs().texts.surname = "Meier";
+    ASSERT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
+    EXPECT_EQ(h.Drive(), FinishOutcome::kInternetFailed);
+    EXPECT_EQ(h.control().InternetFailureText(), "Verbindung abgelehnt");
+    EXPECT_EQ(h.control().Results().Count(), 50);
+    EXPECT_FALSE(h.control().CancelSearch());
+    EXPECT_EQ(client.aborts, 0);
+}
+
+TEST(SearchControl, CancellingAnInternetSearchAbortsTheTransfer) {
+    SearchHarness h(Books(), /*gate=*/10);
+    PagedClient client;
+    test::MemorySettings settings;
+    ASSERT_TRUE(settings.WriteText("InternetServer", "127.0.0.1"));
+    ASSERT_TRUE(settings.WriteText("InternetURL", "/q"));
+    ASSERT_TRUE(settings.WriteNumber("InternetPort", 8080));
+    h.control().AttachInternet(client, settings);
+    h.inputs().list_type = ListType::kInternet;
+    h.inputs().texts.surname = "Meier";
+    ASSERT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
+    ASSERT_TRUE(h.queue().WaitReached());
+    EXPECT_TRUE(h.control().CancelSearch());
+    EXPECT_EQ(client.aborts, 1);
+    h.queue().Release();
+    EXPECT_EQ(h.Drive(), FinishOutcome::kDone);
+    // The page in hand is walked to its end with its lines refused; no further page.
+    EXPECT_EQ(h.control().Results().Count(), 10);
+    EXPECT_EQ(client.queries.size(), 1u);
 }
 
 // The user-interface thread reads rows (of the result list and of a whole book, with

@@ -15,6 +15,8 @@ int RunPhonetic(const Arguments& args);
 int RunArchive(const Arguments& args);
 int RunExport(const Arguments& args);
 int RunTones(const Arguments& args);
+// Sends a search to the directory server of the Internet search.
+int RunInternet(const Arguments& args);
 
 // Data commands: each needs --data DIR, the folder of the four archives.
 int RunTowns(const Arguments& args);

@@ -87,6 +87,19 @@ constexpr Command kCommands[] = {
      "                      street, house number, town, postal code, area code, phone,\n"
      "                      call addition, display name) in export format N (0-8)",
      RunExport},
+    {"internet",
+     "internet [--name SURNAME] [--first-name TEXT] [--street TEXT] [--heading TEXT]\n"
+     "         [--town TOWN...] [--mode MODE] [--server HOST] [--port N] [--url PATH]\n"
+     "         [--per-page N]\n"
+     "                             the Internet search: sent to the directory server\n"
+     "                             page by page, the result lines printed as they\n"
+     "                             arrive (at most 1000). TOWN and MODE as for search;\n"
+     "                             a town, a postal code and an area code may be given\n"
+     "                             together. Server, port, path and page size default\n"
+     "                             to the settings InternetServer, InternetPort,\n"
+     "                             InternetURL and InternetRecPerPage. Ctrl+C aborts\n"
+     "                             the transfer (exit code 130)",
+     RunInternet},
     {"tones",
      "tones NUMBER (--wav FILE | --play)\n"
      "                      the DTMF tones of a number, as a WAVE file or played",

@@ -30,7 +30,6 @@ struct SearchOptions {
     NameMode mode = NameMode::kNormal;
     std::optional<std::string> bank;     // Windows-1252
     std::optional<std::string> country;  // Windows-1252
-    bool internet = false;
     int limit = kDefaultLimit;
 };
 
@@ -75,9 +74,7 @@ int TakeOption(std::string_view option, std::string_view value, SearchOptions* o
 // Parses the arguments after --data; the usage exit code on a mistake, else 0.
 int ParseSearchOptions(const Arguments& args, SearchOptions* options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--internet") {
-            options->internet = true;
-        } else if (i + 1 == args.size()) {
+        if (i + 1 == args.size()) {
             return UsageError("search: option '" + std::string(args[i]) + "' needs a value");
         } else if (const int usage = TakeOption(args[i], args[i + 1], options)) {
             return usage;
@@ -85,11 +82,10 @@ int ParseSearchOptions(const Arguments& args, SearchOptions* options) {
             ++i;
         }
     }
-    const int kinds = (options->bank ? 1 : 0) + (options->country ? 1 : 0) +
-                      (options->internet || !options->towns.empty() ? 1 : 0);
+    const int kinds =
+        (options->bank ? 1 : 0) + (options->country ? 1 : 0) + (!options->towns.empty() ? 1 : 0);
     if (kinds != 1) {
-        return UsageError(
-            "search needs --town TOWN (or --internet), --bank TEXT or --country TEXT");
+        return UsageError("search needs --town TOWN, --bank TEXT or --country TEXT");
     }
     return 0;
 }
@@ -129,10 +125,9 @@ bool SetInputs(DataSet& data_set, const SearchOptions& options, SearchControl& c
         inputs.country_text = *options.country;
         return true;
     }
-    inputs.list_type = options.internet ? ListType::kInternet : ListType::kNames;
+    inputs.list_type = ListType::kNames;
     inputs.texts = options.texts;
     inputs.name_mode = options.mode;
-    if (options.internet) return true;
     std::vector<int> books;
     for (const std::string& town : options.towns) {
         const int book = ResolveTown(data_set, town);
@@ -175,8 +170,6 @@ int Search(DataSet& data_set, const SearchOptions& options) {
     if (!control) return Failure("the search cannot open its own book list");
     if (!SetInputs(data_set, options, *control)) return 1;
     const StartOutcome start = control->StartSearch();
-    if (start == StartOutcome::kUnavailable)
-        return Failure("the Internet search is not available yet");
     const FinishOutcome finish = DriveSearches(*control, queue);
     if (start == StartOutcome::kWholeBook) {
         PrintRows(*control, control->PositionedRow(), options.limit);

@@ -1,0 +1,76 @@
+#include "net/book_filter.h"
+
+#include "store/book_data.h"
+
+namespace vendarion {
+namespace {
+
+// Whether the book's ascending ids (word number + 1) hold one inside the range.
+bool HasIdIn(const RelationIndex& index, int book, const ValueRange& range) {
+    if (range.Unset()) return true;
+    const std::int64_t low = static_cast<std::int64_t>(range.low) + 1;
+    int first = 0;
+    int count = index.Count(book);
+    while (count > 0) {
+        const int half = count / 2;
+        if (index.Id(book, first + half) < low) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first < index.Count(book) && range.Admits(index.Id(book, first));
+}
+
+// The first name entry whose surname id is at or after id.
+int FirstEntryAtOrAfter(const NameToBooks& names, std::int64_t id) {
+    int first = 0;
+    int count = names.EntryCount();
+    while (count > 0) {
+        const int half = count / 2;
+        if (names.Id(first + half) < id) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first;
+}
+
+}  // namespace
+
+BookFilter::BookFilter(const DataSet& data_set, const SearchCursor& cursor)
+    : streets_(data_set.StreetIndex()),
+      headings_(data_set.HeadingIndex()),
+      street_range_(cursor.street_range),
+      heading_range_(cursor.heading_range) {
+    by_surname_ = cursor.surname_present && cursor.name_range.low >= 0 &&
+                  (cursor.mode == NameMode::kNormal || cursor.mode == NameMode::kExact);
+    if (!by_surname_) return;
+    surname_books_.assign(static_cast<std::size_t>(BookData::BookCount()), false);
+    const NameToBooks& names = data_set.NameIndex();
+    const std::int64_t high = static_cast<std::int64_t>(cursor.name_range.high) + 1;
+    std::vector<std::int16_t> books;
+    for (int e = FirstEntryAtOrAfter(names, std::int64_t{cursor.name_range.low} + 1);
+         e < names.EntryCount() && names.Id(e) <= high; ++e) {
+        books.clear();
+        names.Books(e, 0, names.BookCount(e) - 1, &books);
+        for (const std::int16_t book : books) {
+            if (book >= 0 && book < BookData::BookCount()) {
+                surname_books_[static_cast<std::size_t>(book)] = true;
+            }
+        }
+    }
+}
+
+bool BookFilter::MayHold(int book) const {
+    if (by_surname_ && (book < 0 || static_cast<std::size_t>(book) >= surname_books_.size() ||
+                        !surname_books_[static_cast<std::size_t>(book)])) {
+        return false;
+    }
+    return HasIdIn(streets_, book, street_range_) && HasIdIn(headings_, book, heading_range_);
+}
+
+}  // namespace vendarion

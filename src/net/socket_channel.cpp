@@ -1,0 +1,87 @@
+#include "net/socket_channel.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+
+#include "net/internet_error.h"
+
+namespace vendarion {
+namespace {
+
+void Drain(int fd) {
+    std::uint64_t value = 0;
+    while (read(fd, &value, sizeof value) > 0) {
+    }
+}
+
+}  // namespace
+
+int SocketChannel::Connect(const sockaddr_in& address) {
+    Close();
+    if (cancelled_.load()) return internet_error::kCancelled;
+    fd_ = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) return SocketErrorCode(errno, SocketStep::kConnect);
+    if (connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return 0;
+    if (errno != EINPROGRESS && errno != EINTR) {
+        return SocketErrorCode(errno, SocketStep::kConnect);
+    }
+    if (const int code = Wait(POLLOUT)) return code;
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length) != 0) error = errno;
+    return error == 0 ? 0 : SocketErrorCode(error, SocketStep::kConnect);
+}
+
+int SocketChannel::Send(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (cancelled_.load()) return internet_error::kCancelled;
+        const ssize_t sent = send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        if (sent >= 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(sent));
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (const int code = Wait(POLLOUT)) return code;
+        } else if (errno != EINTR) {
+            return SocketErrorCode(errno, SocketStep::kSend);
+        }
+    }
+    return 0;
+}
+
+Received SocketChannel::Receive(std::uint8_t* data, std::size_t size) {
+    for (;;) {
+        if (cancelled_.load()) return {0, internet_error::kCancelled};
+        const ssize_t received = recv(fd_, data, size, 0);
+        if (received >= 0) return {static_cast<std::size_t>(received), 0};
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (const int code = Wait(POLLIN)) return {0, code};
+        } else if (errno != EINTR) {
+            return {0, SocketErrorCode(errno, SocketStep::kReceive)};
+        }
+    }
+}
+
+void SocketChannel::Close() {
+    if (fd_ < 0) return;
+    close(fd_);
+    fd_ = -1;
+}
+
+int SocketChannel::Wait(short events) {
+    for (;;) {
+        if (cancelled_.load()) return internet_error::kCancelled;
+        pollfd fds[2] = {{fd_, events, 0}, {wake_fd_, POLLIN, 0}};
+        const int ready = poll(fds, 2, -1);
+        if (ready < 0 && errno != EINTR) return SocketErrorCode(errno, SocketStep::kReceive);
+        if (ready <= 0) continue;
+        if (fds[0].revents != 0) return 0;
+        // A wake-up without the flag is left over from a cancellation that came after
+        // its search had ended; it must not end this one.
+        if (fds[1].revents != 0 && !cancelled_.load()) Drain(wake_fd_);
+    }
+}
+
+}  // namespace vendarion
