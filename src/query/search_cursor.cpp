@@ -4,14 +4,23 @@
 
 #include "base/byte_view.h"
 #include "store/book_list.h"
+#include "store/field_dictionary_format.h"
 #include "store/main_table_format.h"
 
 namespace vendarion {
 namespace {
 
 namespace fmt = main_table_format;
+namespace fmt_words = field_dictionary_format;
 
 constexpr std::size_t kMaxStreetText = 127;
+
+// kNameParts: what a surname word number is known to be, two bits of
+// name_part_matches each.
+constexpr std::int64_t kWordsPerByte = 4;
+constexpr int kUnknown = 0;
+constexpr int kMatch = 1;
+constexpr int kNoMatch = 2;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' '; }
@@ -61,7 +70,10 @@ ValueRange NameRange(BookList& books, const SearchRequest& request, NameMode mod
         case NameMode::kNameParts:
             cursor->lowered_name = LowerAsciiText(request.surname);
             cursor->name_part_matches.assign(
-                static_cast<std::size_t>(std::max(books.Surnames().Count(), 0)), 0);
+                (static_cast<std::size_t>(std::max(books.Surnames().Count(), 0)) + kWordsPerByte -
+                 1) /
+                    kWordsPerByte,
+                0);
             return {0, 0};
         case NameMode::kNormal:
         case NameMode::kNormalComplete:
@@ -103,18 +115,31 @@ bool PassesFields(const SearchCursor& cursor, const std::uint8_t* record) {
            cursor.heading_range.Admits(Id24(record, fmt::kHeading));
 }
 
+// Whether text with A-Z lowered contains lowered (texts of at most kMaxWordLength).
+bool LoweredContains(std::string_view text, std::string_view lowered) {
+    char buffer[fmt_words::kMaxWordLength];
+    const std::size_t length = std::min(text.size(), sizeof buffer);
+    for (std::size_t i = 0; i < length; ++i) buffer[i] = LowerAscii(text[i]);
+    return std::string_view(buffer, length).find(lowered) != std::string_view::npos;
+}
+
 // Mode kNameParts: whether the surname with this id contains the lowered text.
 bool SurnameContains(BookList& books, SearchCursor* cursor, std::uint32_t id) {
     const std::int64_t word = static_cast<std::int64_t>(id) - 1;
-    if (word < 0 || word >= static_cast<std::int64_t>(cursor->name_part_matches.size())) {
+    if (word < 0 || word >= books.Surnames().Count() ||
+        static_cast<std::size_t>(word / kWordsPerByte) >= cursor->name_part_matches.size()) {
         return false;
     }
-    std::uint8_t& known = cursor->name_part_matches[static_cast<std::size_t>(word)];
-    if (known == 0) {
-        const std::string lowered = LowerAsciiText(books.Surnames().Word(static_cast<int>(word)));
-        known = lowered.find(cursor->lowered_name) != std::string::npos ? 1 : 2;
+    std::uint8_t& bits = cursor->name_part_matches[static_cast<std::size_t>(word / kWordsPerByte)];
+    const int shift = static_cast<int>(word % kWordsPerByte) * 2;
+    int known = (bits >> shift) & 3;
+    if (known == kUnknown) {
+        known = LoweredContains(books.Surnames().Word(static_cast<int>(word)), cursor->lowered_name)
+                    ? kMatch
+                    : kNoMatch;
+        bits = static_cast<std::uint8_t>(bits | known << shift);
     }
-    return known == 1;
+    return known == kMatch;
 }
 
 // What the surname test makes of a record.

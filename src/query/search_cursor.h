@@ -58,8 +58,9 @@ struct SearchCursor {
     NameMode mode = NameMode::kNormal;
     ValueRange name_range{0, 0};
     std::string lowered_name;  // kNameParts: the surname with A-Z lowered
-    // kNameParts: what each surname word number is known to be (0 unknown, 1 match,
-    // 2 no match), so that each surname text is fetched at most once per search.
+    // kNameParts: what each surname word number is known to be, two bits per word
+    // and four words to a byte (0 unknown, 1 match, 2 no match), so that each surname
+    // text is fetched at most once per search; packed to stay in the processor cache.
     std::vector<std::uint8_t> name_part_matches;
     PhoneticIds candidates;  // kPhonetic: the surname ids of the code, ascending
     int last_main = -1;      // the record number of the last main entry visited

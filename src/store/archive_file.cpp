@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <limits>
 
 #include "store/archive_format.h"
@@ -70,6 +71,14 @@ bool ArchiveFile::Open(const std::string& path) {
     }
     last_error_ = 0;
     return true;
+}
+
+void PrefetchBytes(ByteView bytes) {
+    if (bytes.empty()) return;
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto first = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t start = first & ~(page - 1);
+    ::madvise(reinterpret_cast<void*>(start), first + bytes.size() - start, MADV_WILLNEED);
 }
 
 bool ArchiveFile::CheckDirectory() {

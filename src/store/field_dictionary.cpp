@@ -1,5 +1,6 @@
 #include "store/field_dictionary.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -15,6 +16,8 @@ using namespace field_dictionary_format;
 constexpr std::size_t kTextLimit = 256;
 // Folded words and texts: a 254-byte word folds to at most 508 bytes.
 constexpr std::size_t kFoldCapacity = 512;
+// Suffixes up to this length are copied with one fixed-size move.
+constexpr std::size_t kShortSuffix = 16;
 // Lower bound searches at most this many blocks from the trie's starting point.
 constexpr int kSearchBlocks = 16;
 
@@ -57,6 +60,7 @@ bool FieldDictionary::Open(ByteView words, ByteView index, ByteView trie) {
     const std::uint64_t blocks = (count + kWordsPerBlock - 1) / kWordsPerBlock;
     offsets_ = index.Sub(kCountSize, blocks * kOffsetSize);
     if (offsets_.data() == nullptr) return false;
+    PrefetchBytes(offsets_);
     // Each word takes at least its two length bytes.
     for (std::uint64_t k = 0; k < blocks; ++k) {
         if (LoadU32(offsets_.data() + k * kOffsetSize) > words.size()) return false;
@@ -65,7 +69,16 @@ bool FieldDictionary::Open(ByteView words, ByteView index, ByteView trie) {
     count_ = static_cast<int>(count);
     trie_ = Trie(trie);
     open_ = true;
+    if (count_ <= kSmallWords) DecodeSmall();
     return true;
+}
+
+void FieldDictionary::DecodeSmall() {
+    small_ends_.assign(1, 0);
+    for (int n = 0; n < count_; ++n) {
+        if (Seek(n)) small_words_.append(Current());
+        small_ends_.push_back(static_cast<std::uint32_t>(small_words_.size()));
+    }
 }
 
 void FieldDictionary::Close() {
@@ -77,9 +90,12 @@ void FieldDictionary::Close() {
     block_ = -1;
     index_ = 0;
     length_ = 0;
+    small_words_.clear();
+    small_ends_.clear();
 }
 
 bool FieldDictionary::Seek(int n) {
+    static_assert(kMaxWordLength + kShortSuffix <= std::tuple_size_v<decltype(word_)>);
     const int block = n / kWordsPerBlock;
     const int slot = n % kWordsPerBlock;
     if (block != block_ || slot < index_ - 1) {
@@ -98,7 +114,13 @@ bool FieldDictionary::Seek(int n) {
             suffix > size - next_byte_ - 2) {
             break;
         }
-        std::memcpy(word_.data() + prefix, data + next_byte_ + 2, suffix);
+        // Most suffixes are short: a fixed 16-byte copy (when the member has the
+        // bytes) costs less than a call for the exact length.
+        if (suffix <= kShortSuffix && size - next_byte_ - 2 >= kShortSuffix) {
+            std::memcpy(word_.data() + prefix, data + next_byte_ + 2, kShortSuffix);
+        } else {
+            std::memcpy(word_.data() + prefix, data + next_byte_ + 2, suffix);
+        }
         length_ = prefix + suffix;
         next_byte_ += 2 + suffix;
         ++index_;
@@ -110,6 +132,11 @@ bool FieldDictionary::Seek(int n) {
 
 std::string_view FieldDictionary::Word(int n) {
     if (!open_ || n < 0 || n >= count_) return {};
+    if (!small_ends_.empty()) {
+        const std::size_t word = static_cast<std::size_t>(n);
+        return std::string_view(small_words_)
+            .substr(small_ends_[word], small_ends_[word + 1] - small_ends_[word]);
+    }
     if (!Seek(n)) return {};
     return Current();
 }
@@ -143,7 +170,15 @@ int FieldDictionary::LowerBound(std::string_view text) {
     const int length = static_cast<int>(key.size());
     char buffer[kFoldCapacity];
     const std::int64_t first = static_cast<std::int64_t>(start / kWordsPerBlock) * kWordsPerBlock;
-    for (std::int64_t n = first; n < first + kSearchBlocks * kWordsPerBlock; ++n) {
+    std::int64_t n = first;
+    // Words are sorted by their folded forms: when the word before the trie's
+    // starting point is below the text, so is every word before it, and the
+    // comparisons can begin at the starting point.
+    if (start > first && start - 1 < count_) {
+        std::string_view word;
+        if (FoldedWord(start - 1, &word, buffer) && CompareFolded(word, key, length) < 0) n = start;
+    }
+    for (; n < first + kSearchBlocks * kWordsPerBlock; ++n) {
         if (n >= count_) return -1;
         std::string_view word;
         if (!FoldedWord(static_cast<int>(n), &word, buffer)) return -1;
@@ -166,7 +201,19 @@ bool FieldDictionary::Range(std::string_view text, bool prefix, int* lo, int* hi
         return FoldedWord(n, &word, buffer) && CompareFolded(word, key, length) == 0;
     };
     if (!matches(found)) return false;
-    int last = found;
+    // Words are sorted by their folded forms, so the matching words are one run: its
+    // end lies in the last block whose first word still matches.
+    int low = found / kWordsPerBlock;
+    int high = (count_ - 1) / kWordsPerBlock;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (matches(middle * kWordsPerBlock)) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    int last = std::max(found, low * kWordsPerBlock);
     while (last + 1 < count_ && matches(last + 1)) ++last;
     *lo = found;
     *hi = last;

@@ -59,6 +59,8 @@ private:
     // The folded form of word n in buffer; false when the word cannot be read.
     [[nodiscard]] bool FoldedWord(int n, std::string_view* folded, char* buffer);
     [[nodiscard]] bool Range(std::string_view text, bool prefix, int* lo, int* hi);
+    // Decodes every word of a small dictionary into small_words_.
+    void DecodeSmall();
 
     bool open_ = false;
     ByteView words_;
@@ -72,7 +74,15 @@ private:
     int index_ = 0;
     std::size_t next_byte_ = 0;
     std::size_t length_ = 0;
-    std::array<char, 256> word_{};
+    // Room for the longest word and a whole short-suffix copy beyond it.
+    std::array<char, 256 + 16> word_{};
+    // A dictionary of at most kSmallWords words is decoded whole at open, so that
+    // Word is a lookup: the small dictionaries (house numbers, headings, call and
+    // name additions) are read at random for every decoded entry. Word n is
+    // small_words_[small_ends_[n] ... small_ends_[n + 1]); an unreadable word is empty.
+    static constexpr int kSmallWords = 4096;
+    std::string small_words_;
+    std::vector<std::uint32_t> small_ends_;
 };
 
 }  // namespace vendarion

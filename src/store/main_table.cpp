@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "store/archive_file.h"
 #include "store/block_inflater.h"
 #include "store/entry_decoder.h"
 
@@ -9,6 +10,8 @@ namespace vendarion {
 namespace {
 
 using namespace main_table_format;
+
+constexpr std::size_t kBlockBytes = kRecordsPerBlock * kRecordSize;
 
 TableKey RecordKey(const std::uint8_t* record) {
     return {LoadU16(record + kBook), LoadU24BigEndian(record + kSurname),
@@ -41,6 +44,7 @@ bool MainTable::Open(ByteView data, ByteView index) {
     blocks_ = static_cast<int>(blocks);
     // Only the leaf offsets are checked here: reading each block's length field
     // would touch every page of the data member. Lengths are checked at each load.
+    PrefetchBytes(all);
     for (int k = 0; k < blocks_; ++k) {
         const std::uint8_t* leaf = Entry(static_cast<std::int64_t>(l3) + l2 + l1 + k);
         const std::int32_t offset = LoadI32(leaf + kEntryOffset);
@@ -49,8 +53,7 @@ bool MainTable::Open(ByteView data, ByteView index) {
     data_ = data;
     count_ = static_cast<int>(count);
     fan_out_ = fan_out;
-    buffer_.assign(kRecordsPerBlock * kRecordSize, 0);
-    cached_block_ = -1;
+    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kCachedBlocks * kBlockBytes);
     open_ = true;
     return true;
 }
@@ -62,8 +65,10 @@ void MainTable::Close() {
     count_ = blocks_ = level1_ = level2_ = level3_ = 0;
     fan_out_ = 1;
     cached_block_ = -1;
-    buffer_.clear();
-    buffer_.shrink_to_fit();
+    current_ = nullptr;
+    slots_.fill({});
+    use_clock_ = 0;
+    buffer_.reset();
 }
 
 const std::uint8_t* MainTable::Entry(std::int64_t i) const { return entries_ + i * kEntrySize; }
@@ -80,16 +85,37 @@ int MainTable::RecordsInBlock(int k) const {
     return k == blocks_ - 1 ? count_ - k * kRecordsPerBlock : kRecordsPerBlock;
 }
 
+void MainTable::UseSlot(int slot) {
+    CacheSlot& used = slots_[static_cast<std::size_t>(slot)];
+    used.last_use = ++use_clock_;
+    cached_block_ = used.block;
+    current_ = buffer_.get() + static_cast<std::size_t>(slot) * kBlockBytes;
+}
+
 bool MainTable::LoadBlock(int k) {
     if (k == cached_block_) return true;
     if (k < 0 || k >= blocks_) return false;
+    // The current block has the latest use, so it is never the victim.
+    int victim = 0;
+    for (int slot = 0; slot < kCachedBlocks; ++slot) {
+        const CacheSlot& candidate = slots_[static_cast<std::size_t>(slot)];
+        if (candidate.block == k) {
+            UseSlot(slot);
+            return true;
+        }
+        if (candidate.last_use < slots_[static_cast<std::size_t>(victim)].last_use) victim = slot;
+    }
+    CacheSlot& target = slots_[static_cast<std::size_t>(victim)];
+    target = {};
     const std::int32_t offset =
         LoadI32(Entry(static_cast<std::int64_t>(level3_) + level2_ + level1_ + k) + kEntryOffset);
     const std::uint32_t length = LoadU32(data_.data() + offset);
     const ByteView source = data_.Sub(static_cast<std::uint64_t>(offset) + kLengthSize, length);
     const std::size_t expected = static_cast<std::size_t>(RecordsInBlock(k)) * kRecordSize;
-    if (!InflateBlock(source, buffer_.data(), buffer_.size(), expected)) return false;
-    cached_block_ = k;
+    std::uint8_t* destination = buffer_.get() + static_cast<std::size_t>(victim) * kBlockBytes;
+    if (!InflateBlock(source, destination, kBlockBytes, expected)) return false;
+    target.block = k;
+    UseSlot(victim);
     return true;
 }
 
@@ -133,7 +159,7 @@ int MainTable::Find(int book, int surname, int first_name) {
         if (!LoadBlock(k)) return -1;
         const int records = RecordsInBlock(k);
         for (int i = 0; i < records; ++i) {
-            const std::uint8_t* record = buffer_.data() + static_cast<std::size_t>(i) * kRecordSize;
+            const std::uint8_t* record = current_ + static_cast<std::size_t>(i) * kRecordSize;
             if ((record[kFlags] & kLevelMask) != 0) continue;
             if (RecordKey(record) >= key) return k * kRecordsPerBlock + i;
         }
@@ -143,8 +169,7 @@ int MainTable::Find(int book, int surname, int first_name) {
 
 ByteView MainTable::Record(int n) {
     if (!open_ || n < 0 || n >= count_ || !LoadBlock(n / kRecordsPerBlock)) return {};
-    return {buffer_.data() + static_cast<std::size_t>(n % kRecordsPerBlock) * kRecordSize,
-            kRecordSize};
+    return {current_ + static_cast<std::size_t>(n % kRecordsPerBlock) * kRecordSize, kRecordSize};
 }
 
 int MainTable::ReadOne(int n, RawRecord* out) {

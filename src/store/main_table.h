@@ -1,14 +1,15 @@
 // The subscriber table: 28-byte records of every book, 1024 to a compressed block,
-// with a multi-level key index over the blocks. Holds one inflated block; record
-// views stay valid until the next call on this object. One thread per object: each
-// thread uses its own (see BookList).
+// with a multi-level key index over the blocks. Keeps the last few blocks it
+// inflated, so that repeated and neighbouring searches do not inflate them again;
+// record views stay valid until the next call on this object. One thread per object:
+// each thread uses its own (see BookList).
 #pragma once
 
 #include <array>
 #include <compare>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 #include "base/byte_view.h"
 #include "store/main_table_format.h"
@@ -65,8 +66,21 @@ public:
     // last >= Count(), out is too small, a block does not inflate or no decoder is set.
     int Read(int first, int last, std::span<SubscriberEntry> out);
 
+    // How many inflated blocks the table keeps.
+    static constexpr int kCachedBlocks = 32;
+
 private:
+    // A block held in the cache; last_use orders the slots for eviction.
+    struct CacheSlot {
+        int block = -1;
+        std::uint64_t last_use = 0;
+    };
+
+    // Makes block k the current block (current_), inflating it into the least
+    // recently used slot unless it is cached. A failed inflate empties that slot and
+    // leaves the current block as it was.
     [[nodiscard]] bool LoadBlock(int k);
+    void UseSlot(int slot);
     int RecordsInBlock(int k) const;
     const std::uint8_t* Entry(std::int64_t i) const;
     TableKey KeyAt(const std::uint8_t* entry) const;
@@ -83,9 +97,13 @@ private:
     int level1_ = 0;
     int level2_ = 0;
     int level3_ = 0;
-    int cached_block_ = -1;
+    int cached_block_ = -1;  // the current block, or -1
+    const std::uint8_t* current_ = nullptr;
+    std::array<CacheSlot, kCachedBlocks> slots_{};
+    std::uint64_t use_clock_ = 0;
+    // kCachedBlocks block buffers; allocated at Open, pages touched only when used.
+    std::unique_ptr<std::uint8_t[]> buffer_;
     EntryDecoder* decoder_ = nullptr;
-    std::vector<std::uint8_t> buffer_;
 };
 
 }  // namespace vendarion

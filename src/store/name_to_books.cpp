@@ -24,6 +24,7 @@ bool NameToBooks::Open(ByteView trie, ByteView member) {
     if (entries.data() == nullptr) return false;
     const std::uint64_t books_start = kHeaderSize + entries.size();
     const ByteView books = member.Sub(books_start, member.size() - books_start);
+    PrefetchBytes(entries);
     for (std::int32_t e = 0; e < count; ++e) {
         const std::uint8_t* entry = entries.data() + static_cast<std::size_t>(e) * kNameEntrySize;
         const std::int32_t offset = LoadI32(entry + kNameOffset);

@@ -24,6 +24,7 @@ bool PhoneticIndex::Open(ByteView member) {
     const std::uint64_t ids_start = kHeaderSize + entries.size();
     const ByteView id_array = member.Sub(ids_start, member.size() - ids_start);
     const std::uint64_t id_count = id_array.size() / kIdSize;
+    PrefetchBytes(entries);
     for (std::int32_t e = 0; e < count; ++e) {
         const std::uint8_t* entry = entries.data() + static_cast<std::size_t>(e) * kEntrySize;
         const std::int32_t first = LoadI32(entry + kFirst);

@@ -163,5 +163,42 @@ TEST_F(MainTableTest, DamagedBlocksFailFindAndRead) {
     EXPECT_EQ(table_.ReadOne(8998, &raw), -1);
 }
 
+// A block that fails to inflate must not spoil the blocks read before it.
+TEST_F(MainTableTest, AFailedBlockLeavesTheBlocksReadBeforeIntact) {
+    const std::vector<TableRecord> records = NineBlocks();
+    members_ = test::BuildMainTable(records, 2);
+    // Block 1 follows block 0 (length field and stream); spoil its Adler-32 trailer,
+    // so that it inflates whole and only then fails.
+    std::string data = members_.data;
+    const std::size_t block1 = 4 + LoadU32(reinterpret_cast<const std::uint8_t*>(data.data()));
+    const std::size_t end1 =
+        block1 + 4 + LoadU32(reinterpret_cast<const std::uint8_t*>(data.data() + block1));
+    data[end1 - 1] = static_cast<char>(data[end1 - 1] ^ 0x01);
+    ASSERT_TRUE(table_.Open(ByteView(data), ByteView(members_.index)));
+    RawRecord raw{};
+    ASSERT_EQ(table_.ReadOne(3, &raw), 0);
+    EXPECT_EQ(table_.ReadOne(1024 + 4, &raw), -1);
+    ASSERT_EQ(table_.ReadOne(4, &raw), 0);
+    EXPECT_EQ(std::string(raw.begin(), raw.end()), test::EncodeRecord(records[4]));
+    EXPECT_EQ(table_.ReadOne(2048, &raw), 0) << "block 2 is whole";
+}
+
+// Records read back and forth over more blocks than the table keeps inflated.
+TEST_F(MainTableTest, RecordsStayRightAcrossMoreBlocksThanAreKept) {
+    const int blocks = MainTable::kCachedBlocks + 8;
+    std::vector<TableRecord> records;
+    for (int i = 0; i < blocks * 1024; ++i) records.push_back(Main(0, i / 3 + 1, i % 3 + 1));
+    ASSERT_TRUE(Open(records, 4));
+    RawRecord raw{};
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int step = 0; step < 2 * blocks; ++step) {
+            const int k = step < blocks ? step : 2 * blocks - 1 - step;
+            const int n = k * 1024 + (pass * 7 + step) % 1024;
+            ASSERT_EQ(table_.ReadOne(n, &raw), 0);
+            ASSERT_EQ(std::string(raw.begin(), raw.end()), test::EncodeRecord(records[n])) << n;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vendarion

@@ -1,0 +1,79 @@
+// What the benchmarks of one run share: the national data set (opened once, released
+// for the cold measurements), the largest book, and the surnames searched in it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "query/name_mode.h"
+#include "store/data_set.h"
+
+namespace vendarion::bench {
+
+// The data folder: $VENDARION_BENCH_DATA, else build/national.
+std::string DataFolder();
+// Whether the four archives are present in folder.
+bool ArchivesPresent(const std::string& folder);
+
+// A surname searched in every mode; text is Windows-1252.
+struct TestSurname {
+    std::string label;  // "common", "rare", "none"
+    std::string text;
+};
+// A surname with many entries in the largest book, one with two, one with none.
+std::vector<TestSurname> TestSurnames();
+
+// The six modes with labels fit for benchmark names.
+struct ModeLabel {
+    NameMode mode;
+    const char* label;
+};
+inline constexpr ModeLabel kModes[] = {
+    {NameMode::kNormal, "Normal"},
+    {NameMode::kExact, "Exakt"},
+    {NameMode::kPhonetic, "Phonetisch"},
+    {NameMode::kNormalComplete, "NormalKomplett"},
+    {NameMode::kExactComplete, "ExaktKomplett"},
+    {NameMode::kNameParts, "Namensteile"},
+};
+
+// Modes that position on the surname rather than walk the whole book.
+inline bool IsPositioned(NameMode mode) {
+    return mode == NameMode::kNormal || mode == NameMode::kExact || mode == NameMode::kPhonetic;
+}
+
+// Iterations of the benchmarks that open fresh caches for every run (the opening is
+// not timed but takes time).
+inline constexpr int kFreshIterations = 200;
+
+// One thread: the benchmarks run one after the other.
+class BenchContext {
+public:
+    explicit BenchContext(std::string folder) : folder_(std::move(folder)) {}
+
+    const std::string& Folder() const { return folder_; }
+    // The shared data set, opened on first use; null when it does not open.
+    DataSet* Data();
+    // Closes the shared data set, so that no page of the archives stays mapped.
+    void Release() { data_.reset(); }
+
+    // The book with the most entries and its records [FirstRecord, EndRecord) of
+    // the subscriber table; valid once Data() succeeded.
+    int LargestBook() const { return book_; }
+    int FirstRecord() const { return first_record_; }
+    int EndRecord() const { return end_record_; }
+
+    // Total size of the four archive files.
+    std::int64_t ArchiveBytes() const;
+
+private:
+    std::string folder_;
+    std::unique_ptr<DataSet> data_;
+    int book_ = -1;
+    int first_record_ = 0;
+    int end_record_ = 0;
+};
+
+}  // namespace vendarion::bench
