@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (code != 0 && !reply.entries.empty()) std::abort();
         if (reply.entries.size() > raw.header.record_count) std::abort();
         for (const vendarion::InternetEntry& entry : reply.entries) {
-            if (entry.entry.level < 0 || entry.entry.level > 7 || entry.entry.flag > 1) std::abort();
+            if (entry.entry.level < 0 || entry.entry.level > 7 || entry.entry.flag > 1)
+                std::abort();
         }
     }
     (void)vendarion::InternetErrorText(code, text);
