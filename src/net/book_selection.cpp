@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/ascii_text.h"
 #include "base/fold_text.h"
 #include "store/book_data.h"
 
 namespace vendarion {
 namespace {
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 void Normalise(std::vector<int>* books) {
     std::sort(books->begin(), books->end());
@@ -23,7 +18,7 @@ void Normalise(std::vector<int>* books) {
 }  // namespace
 
 std::vector<int> BooksOf(SortedList& list, std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (text.empty()) return {};
     const bool folded = list.Kind() == ListKind::kTowns;
     const std::string key = folded ? FoldText(text) : std::string(text);

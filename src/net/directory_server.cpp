@@ -45,12 +45,6 @@ NameMode ModeOf(const InternetRequest& request) {
     return NameMode::kNormal;
 }
 
-// A typed text that no word matches excludes every book alike.
-bool MatchesNowhere(const SearchCursor& cursor) {
-    return cursor.name_range.NoMatch() || cursor.first_name_range.NoMatch() ||
-           cursor.street_range.NoMatch() || cursor.heading_range.NoMatch();
-}
-
 PageWindow WindowOf(const InternetRequest& request, const ServerLimits& limits) {
     const std::int64_t per_page = request.records_per_page > 0
                                       ? std::min(request.records_per_page, limits.max_per_page)
@@ -101,7 +95,7 @@ std::string DirectoryServer::Search(const SearchRequest& search, NameMode mode,
     if (book_numbers.empty()) return RecordsReplyBody(0, {});
     BookList& books = data_set_.Books();
     const SearchCursor first = CreateCursor(books, search, book_numbers.front(), mode);
-    if (MatchesNowhere(first)) return RecordsReplyBody(0, {});
+    if (first.MatchesNothing()) return RecordsReplyBody(0, {});
     const BookFilter filter(data_set_, first);
     std::vector<SubscriberEntry> page;
     std::int64_t hits = 0;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/ascii_text.h"
 #include "base/cp1252.h"
-#include "search/row_entry.h"
 
 namespace vendarion {
 namespace {

@@ -1,7 +1,9 @@
 #include "query/search_cursor.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "base/ascii_text.h"
 #include "base/byte_view.h"
 #include "store/book_list.h"
 #include "store/field_dictionary_format.h"
@@ -33,14 +35,6 @@ void TrimTrailingBlanks(std::string* text) {
 
 void TrimTrailingDigits(std::string* text) {
     while (!text->empty() && IsDigit(text->back())) text->pop_back();
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string LowerAsciiText(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) c = LowerAscii(c);
-    return lowered;
 }
 
 // The range of a prefix lookup, or the no-match range when no word begins with it.
@@ -142,26 +136,14 @@ bool SurnameContains(BookList& books, SearchCursor* cursor, std::uint32_t id) {
     return known == kMatch;
 }
 
-// What the surname test makes of a record.
-enum class NameVerdict { kTestFields, kSkip, kJumped, kFinished };
 // What the walk does with a record.
 enum class Verdict { kHit, kSkip, kJumped, kFinished };
 
-Verdict FromNameVerdict(NameVerdict verdict) {
-    switch (verdict) {
-        case NameVerdict::kSkip:
-            return Verdict::kSkip;
-        case NameVerdict::kJumped:
-            return Verdict::kJumped;
-        case NameVerdict::kTestFields:
-        case NameVerdict::kFinished:
-            break;
-    }
-    return Verdict::kFinished;
-}
+// The surname tests below decide a record's fate, or return nothing when the record
+// goes on to the field filters.
 
 // Mode kPhonetic, a main entry with surname id m: moves along the candidate runs.
-NameVerdict PhoneticMain(BookList& books, SearchCursor* cursor, std::int64_t m) {
+std::optional<Verdict> PhoneticMain(BookList& books, SearchCursor* cursor, std::int64_t m) {
     const PhoneticIds& ids = cursor->candidates;
     const int count = ids.Count();
     while (cursor->run_start < count && ids.At(cursor->run_start + cursor->run_extra) < m) {
@@ -173,31 +155,33 @@ NameVerdict PhoneticMain(BookList& books, SearchCursor* cursor, std::int64_t m) 
             ++cursor->run_extra;
         }
     }
-    if (cursor->run_start >= count) return NameVerdict::kFinished;
+    if (cursor->run_start >= count) return Verdict::kFinished;
     const std::int32_t next = ids.At(cursor->run_start);
-    if (next <= m) return NameVerdict::kTestFields;
+    if (next <= m) return std::nullopt;
     // No surname of the book lies between m and the next candidate: jump there.
     const int position = books.Table().Find(cursor->book, next - 1, -1);
-    if (position < 0) return NameVerdict::kFinished;
+    if (position < 0) return Verdict::kFinished;
     // A damaged table could send the walk back; never let it go round in a circle.
     cursor->position = std::max(position, cursor->position + 1);
-    return NameVerdict::kJumped;
+    return Verdict::kJumped;
 }
 
 // Modes other than kPhonetic, a main entry or a sub-entry to be tested on its own.
-NameVerdict SurnameTest(BookList& books, SearchCursor* cursor, const std::uint8_t* record) {
-    if (!cursor->surname_present) return NameVerdict::kTestFields;
+std::optional<Verdict> SurnameTest(BookList& books, SearchCursor* cursor,
+                                   const std::uint8_t* record) {
+    if (!cursor->surname_present) return std::nullopt;
     const std::uint32_t id = Id24(record, fmt::kSurname);
     if (cursor->mode == NameMode::kNameParts) {
-        return SurnameContains(books, cursor, id) ? NameVerdict::kTestFields : NameVerdict::kSkip;
+        if (SurnameContains(books, cursor, id)) return std::nullopt;
+        return Verdict::kSkip;
     }
     const ValueRange& range = cursor->name_range;
-    if (id < static_cast<std::int64_t>(range.low) + 1) return NameVerdict::kSkip;
-    if (id <= static_cast<std::int64_t>(range.high) + 1) return NameVerdict::kTestFields;
+    if (id < static_cast<std::int64_t>(range.low) + 1) return Verdict::kSkip;
+    if (id <= static_cast<std::int64_t>(range.high) + 1) return std::nullopt;
     const bool sorted_walk = cursor->mode == NameMode::kNormal || cursor->mode == NameMode::kExact;
     // Main entries are sorted by surname: past the range, the walk of a book's
     // surname range is over.
-    return sorted_walk && Level(record) == 0 ? NameVerdict::kFinished : NameVerdict::kSkip;
+    return sorted_walk && Level(record) == 0 ? Verdict::kFinished : Verdict::kSkip;
 }
 
 // What to do with the record at the cursor's position.
@@ -209,14 +193,13 @@ Verdict Judge(BookList& books, SearchCursor* cursor, const std::uint8_t* record)
         cursor->main_emitted = false;
         cursor->last_main = cursor->position;
     }
-    NameVerdict verdict = NameVerdict::kTestFields;
-    if (cursor->mode == NameMode::kPhonetic && cursor->surname_present) {
-        if (!main_entry) return Verdict::kSkip;
-        verdict = PhoneticMain(books, cursor, Id24(record, fmt::kSurname));
-    } else {
-        verdict = SurnameTest(books, cursor, record);
-    }
-    if (verdict != NameVerdict::kTestFields) return FromNameVerdict(verdict);
+    const bool phonetic = cursor->mode == NameMode::kPhonetic && cursor->surname_present;
+    // Phonetic searches never test a sub-entry on its own.
+    if (phonetic && !main_entry) return Verdict::kSkip;
+    const std::optional<Verdict> verdict =
+        phonetic ? PhoneticMain(books, cursor, Id24(record, fmt::kSurname))
+                 : SurnameTest(books, cursor, record);
+    if (verdict) return *verdict;
     return PassesFields(*cursor, record) ? Verdict::kHit : Verdict::kSkip;
 }
 
@@ -273,9 +256,7 @@ SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int boo
     cursor.first_name_range = PrefixRange(books.FirstNames(), request.first_name);
     cursor.street_range = PrefixRange(books.Streets(), StreetSearchText(request.street));
     cursor.heading_range = PrefixRange(books.Headings(), request.heading);
-    const bool no_match = cursor.name_range.NoMatch() || cursor.first_name_range.NoMatch() ||
-                          cursor.street_range.NoMatch() || cursor.heading_range.NoMatch();
-    if (!no_match) cursor.position = StartPosition(books, cursor);
+    if (!cursor.MatchesNothing()) cursor.position = StartPosition(books, cursor);
     cursor.last_main = cursor.position;
     return cursor;
 }

@@ -66,6 +66,13 @@ struct SearchCursor {
     int last_main = -1;      // the record number of the last main entry visited
     int run_start = 0;       // kPhonetic: the current run of consecutive candidates
     int run_extra = 0;
+
+    // A typed text matches no word of its dictionary: the search has no hits in any
+    // book.
+    bool MatchesNothing() const {
+        return name_range.NoMatch() || first_name_range.NoMatch() || street_range.NoMatch() ||
+               heading_range.NoMatch();
+    }
 };
 
 enum class StepResult {

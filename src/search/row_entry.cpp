@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "base/ascii_text.h"
 #include "search/result_line.h"
 
 namespace vendarion {
@@ -23,12 +24,6 @@ std::int32_t ParseLevel(std::string_view text) {
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entry) {
     if (cells.size() < static_cast<std::size_t>(kEntryRowColumns)) return false;

@@ -28,7 +28,4 @@ inline constexpr int kEntryRowColumns = 11;
 // indentation dropped and the call addition shown beside the number.
 SubscriberEntry EntryFromShownEntry(const SubscriberEntry& shown);
 
-// The text without blanks at either end.
-std::string_view TrimBlanks(std::string_view text);
-
 }  // namespace vendarion

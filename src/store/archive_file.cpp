@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/ascii_text.h"
 #include "store/archive_format.h"
 
 namespace vendarion {
@@ -16,16 +17,9 @@ namespace {
 
 using namespace archive_format;
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // strnicmp over the 80-byte name field: equal up to the first zero of either.
 bool NameEquals(std::string_view stored, std::string_view wanted) {
-    if (wanted.size() > kNameWidth) wanted = wanted.substr(0, kNameWidth);
-    if (stored.size() != wanted.size()) return false;
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (LowerAscii(stored[i]) != LowerAscii(wanted[i])) return false;
-    }
-    return true;
+    return EqualIgnoringAsciiCase(stored, wanted.substr(0, kNameWidth));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QItemSelectionModel>
 #include <QTreeView>
 
-#include "search/row_entry.h"
+#include "base/ascii_text.h"
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"
 #include "ui/list_searches.h"

@@ -1,9 +1,9 @@
 #include "ui/go_command.h"
 
+#include "base/ascii_text.h"
 #include "base/fold_text.h"
 #include "base/messages.h"
 #include "resources/string_table.h"
-#include "search/row_entry.h"
 #include "ui/field_link.h"
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"

@@ -1,0 +1,37 @@
+// Small text helpers that treat only the ASCII letters A-Z and the blank specially,
+// for Windows-1252 texts where every other byte must stay as it is.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vendarion {
+
+inline char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The text with A-Z turned into a-z.
+inline std::string LowerAsciiText(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) c = LowerAscii(c);
+    return lowered;
+}
+
+// Equal when A-Z and a-z are taken as the same.
+inline bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+// The text without blanks at either end.
+inline std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace vendarion
