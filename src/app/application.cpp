@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "app/archive_folder.h"
 #include "app/archive_locator.h"
 #include "app/platform.h"
 #include "app/startup_message.h"
@@ -109,14 +108,7 @@ bool Application::AcceptVersion(StartupServices& services, const StartupSwitches
 }
 
 bool Application::OpenDataSet(StartupServices& services, const std::array<std::string, 4>& paths) {
-    ArchiveFolder folder;
-    const int failed_link = folder.Prepare(paths, kArchiveNames);
-    if (failed_link >= 0) {
-        ShowStartupMessage(services.messages, kArchiveFailedText, kArchiveNames[failed_link],
-                           MessageIcon::kStop);
-        return false;
-    }
-    const DataSetStep step = data_set_->Open(folder.Path());
+    const DataSetStep step = data_set_->Open(paths);
     if (step == DataSetStep::kComplete) return true;
     const int archive = static_cast<int>(step);
     if (archive < static_cast<int>(kArchiveNames.size())) {

@@ -5,31 +5,13 @@
 namespace vendarion {
 namespace {
 
-// Whether the book's ascending ids (word number + 1) hold one inside the range.
-bool HasIdIn(const RelationIndex& index, int book, const ValueRange& range) {
-    if (range.Unset()) return true;
-    const std::int64_t low = static_cast<std::int64_t>(range.low) + 1;
+// The first of count ascending ids, read by id_at(i), that is at or after id.
+template <typename IdAt>
+int FirstIdAtOrAfter(int count, std::int64_t id, const IdAt& id_at) {
     int first = 0;
-    int count = index.Count(book);
     while (count > 0) {
         const int half = count / 2;
-        if (index.Id(book, first + half) < low) {
-            first += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    return first < index.Count(book) && range.Admits(index.Id(book, first));
-}
-
-// The first name entry whose surname id is at or after id.
-int FirstEntryAtOrAfter(const NameToBooks& names, std::int64_t id) {
-    int first = 0;
-    int count = names.EntryCount();
-    while (count > 0) {
-        const int half = count / 2;
-        if (names.Id(first + half) < id) {
+        if (id_at(first + half) < id) {
             first += half + 1;
             count -= half + 1;
         } else {
@@ -37,6 +19,15 @@ int FirstEntryAtOrAfter(const NameToBooks& names, std::int64_t id) {
         }
     }
     return first;
+}
+
+// Whether the book's ascending ids (word number + 1) hold one inside the range.
+bool HasIdIn(const RelationIndex& index, int book, const ValueRange& range) {
+    if (range.Unset()) return true;
+    const int count = index.Count(book);
+    const int first = FirstIdAtOrAfter(count, std::int64_t{range.low} + 1,
+                                       [&](int i) { return index.Id(book, i); });
+    return first < count && range.Admits(index.Id(book, first));
 }
 
 }  // namespace
@@ -53,8 +44,9 @@ BookFilter::BookFilter(const DataSet& data_set, const SearchCursor& cursor)
     const NameToBooks& names = data_set.NameIndex();
     const std::int64_t high = static_cast<std::int64_t>(cursor.name_range.high) + 1;
     std::vector<std::int16_t> books;
-    for (int e = FirstEntryAtOrAfter(names, std::int64_t{cursor.name_range.low} + 1);
-         e < names.EntryCount() && names.Id(e) <= high; ++e) {
+    const int first = FirstIdAtOrAfter(names.EntryCount(), std::int64_t{cursor.name_range.low} + 1,
+                                       [&](int e) { return names.Id(e); });
+    for (int e = first; e < names.EntryCount() && names.Id(e) <= high; ++e) {
         books.clear();
         names.Books(e, 0, names.BookCount(e) - 1, &books);
         for (const std::int16_t book : books) {

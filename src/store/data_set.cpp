@@ -22,8 +22,13 @@ DataSet::DataSet()
 DataSet::~DataSet() { Close(); }
 
 DataSetStep DataSet::Open(const std::string& folder) {
+    return Open({PathIn(folder, kIndexFile), PathIn(folder, kCodeFile), PathIn(folder, kListFile),
+                 PathIn(folder, kDataFile)});
+}
+
+DataSetStep DataSet::Open(const std::array<std::string, 4>& archive_paths) {
     Close();
-    const DataSetStep step = OpenSteps(folder);
+    const DataSetStep step = OpenSteps(archive_paths);
     if (step != DataSetStep::kComplete) {
         Close();
         return step;
@@ -32,12 +37,12 @@ DataSetStep DataSet::Open(const std::string& folder) {
     return step;
 }
 
-DataSetStep DataSet::OpenSteps(const std::string& folder) {
+DataSetStep DataSet::OpenSteps(const std::array<std::string, 4>& archive_paths) {
     using enum DataSetStep;
-    if (!index_archive_.Open(PathIn(folder, kIndexFile))) return kIndexArchive;
-    if (!code_archive_.Open(PathIn(folder, kCodeFile))) return kCodeArchive;
-    if (!list_archive_.Open(PathIn(folder, kListFile))) return kListArchive;
-    if (!data_archive_.Open(PathIn(folder, kDataFile))) return kDataArchive;
+    if (!index_archive_.Open(archive_paths[0])) return kIndexArchive;
+    if (!code_archive_.Open(archive_paths[1])) return kCodeArchive;
+    if (!list_archive_.Open(archive_paths[2])) return kListArchive;
+    if (!data_archive_.Open(archive_paths[3])) return kDataArchive;
     if (!towns_.Open(list_archive_)) return kTownList;
     if (!postal_codes_.Open(list_archive_)) return kPostalCodeList;
     if (!area_codes_.Open(list_archive_)) return kAreaCodeList;

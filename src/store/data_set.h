@@ -10,6 +10,7 @@
 // Open and Close run on one thread while no other thread reads.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,9 @@ public:
     // Opens the four archives in folder and every reader, step by step; returns
     // kComplete, or the first step that failed after releasing what was opened.
     [[nodiscard]] DataSetStep Open(const std::string& folder);
+    // The same with each archive at its own path, in the order index, code, list,
+    // data (the order of the first four steps).
+    [[nodiscard]] DataSetStep Open(const std::array<std::string, 4>& archive_paths);
     // Releases the readers and then unmaps the archives; harmless when closed.
     void Close();
     bool IsOpen() const { return open_; }
@@ -75,7 +79,7 @@ public:
     const NameToBooks& NameIndex() const { return name_to_books_; }
 
 private:
-    DataSetStep OpenSteps(const std::string& folder);
+    DataSetStep OpenSteps(const std::array<std::string, 4>& archive_paths);
 
     bool open_ = false;
     ArchiveFile index_archive_;
