@@ -8,6 +8,16 @@
 
 namespace vendarion {
 
+InternetQuery MakeInternetQuery(const SearchRequest& texts, NameMode mode, std::string town,
+                                std::string postal_code, std::string area_code) {
+    InternetQuery query{texts.surname,   texts.first_name,       texts.heading,
+                        std::move(town), std::move(postal_code), std::move(area_code),
+                        texts.street};
+    query.phonetic = mode == NameMode::kPhonetic;
+    query.exact = mode == NameMode::kExact;
+    return query;
+}
+
 InternetStart PrepareInternetSearch(Settings& settings, InternetClient& client, bool* connected,
                                     InternetQuery* query) {
     if (query->name.empty() && query->first_name.empty() && query->street.empty() &&

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "query/name_mode.h"
+#include "query/search_cursor.h"
 #include "search/internet_client.h"
 
 namespace vendarion {
@@ -21,6 +23,11 @@ enum class InternetStart {
     kNoSettings,     // show message 1316; nothing is sent
     kConnectFailed,  // show the client's error text; the next search connects again
 };
+
+// The query of the name-search texts and mode and the three place texts; the
+// phonetic and exact flags follow the mode.
+InternetQuery MakeInternetQuery(const SearchRequest& texts, NameMode mode, std::string town,
+                                std::string postal_code, std::string area_code);
 
 // User-interface thread. Refuses a query without name, first name, street and
 // heading, and settings without InternetServer, InternetURL or InternetPort; connects

@@ -77,12 +77,8 @@ StartOutcome SearchControl::StartReferenceSearch(ReferenceKind kind, const std::
 
 StartOutcome SearchControl::StartInternetSearch() {
     if (internet_client_ == nullptr || settings_ == nullptr) return StartOutcome::kUnavailable;
-    const SearchRequest& texts = inputs_.texts;
-    InternetQuery query{texts.surname,     texts.first_name,         texts.heading,
-                        inputs_.town_text, inputs_.postal_code_text, inputs_.area_code_text,
-                        texts.street};
-    query.phonetic = inputs_.name_mode == NameMode::kPhonetic;
-    query.exact = inputs_.name_mode == NameMode::kExact;
+    InternetQuery query = MakeInternetQuery(inputs_.texts, inputs_.name_mode, inputs_.town_text,
+                                            inputs_.postal_code_text, inputs_.area_code_text);
     internet_failure_ = {};
     switch (PrepareInternetSearch(*settings_, *internet_client_, &internet_connected_, &query)) {
         case InternetStart::kTooFewInputs:

@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "data_options.h"
 #include "interrupt_watcher.h"
+#include "name_search_options.h"
 #include "net/socket_internet_client.h"
 #include "overlay_settings.h"
 #include "query/name_mode.h"
@@ -25,42 +26,35 @@ namespace {
 
 constexpr int kInterruptedExit = 130;
 
-struct TextOption {
-    std::string_view name;
-    std::string InternetQuery::*field;
-};
-constexpr TextOption kTextOptions[] = {
-    {"--name", &InternetQuery::name},
-    {"--first-name", &InternetQuery::first_name},
-    {"--street", &InternetQuery::street},
-    {"--heading", &InternetQuery::heading},
+// The typed query: the name-search texts and mode, and the place texts.
+struct QueryOptions {
+    SearchRequest texts;
+    NameMode mode = NameMode::kNormal;
+    std::string town;
+    std::string postal_code;
+    std::string area_code;
 };
 
-// A town given by name, postal code (digits) or area code (a leading zero), as the
-// search command takes it.
-std::string InternetQuery::*PlaceField(std::string_view text) {
-    if (text.empty() || text[0] < '0' || text[0] > '9') return &InternetQuery::town;
-    return text[0] == '0' ? &InternetQuery::area_code : &InternetQuery::postal_code;
+std::string* PlaceText(QueryOptions* options, std::string_view text) {
+    switch (PlaceKindOf(text)) {
+        case PlaceKind::kPostalCode:
+            return &options->postal_code;
+        case PlaceKind::kAreaCode:
+            return &options->area_code;
+        case PlaceKind::kTown:
+            break;
+    }
+    return &options->town;
 }
 
 // Takes the value of one option; the usage exit code when it is unknown or bad.
-int TakeOption(std::string_view option, std::string_view value, InternetQuery* query,
+int TakeOption(std::string_view option, std::string_view value, QueryOptions* options,
                OverlaySettings* settings) {
-    for (const TextOption& text : kTextOptions) {
-        if (option == text.name) {
-            query->*text.field = Utf8ToCp1252(value);
-            return 0;
-        }
-    }
+    const int name_option =
+        TakeNameSearchOption("internet", option, value, &options->texts, &options->mode);
+    if (name_option >= 0) return name_option;
     if (option == "--town") {
-        query->*PlaceField(value) = Utf8ToCp1252(value);
-    } else if (option == "--mode") {
-        NameMode mode = NameMode::kNormal;
-        if (!ParseNameMode(value, &mode)) {
-            return UsageError("internet: unknown mode '" + std::string(value) + "'");
-        }
-        query->phonetic = mode == NameMode::kPhonetic;
-        query->exact = mode == NameMode::kExact;
+        *PlaceText(options, value) = Utf8ToCp1252(value);
     } else if (option == "--server" || option == "--url") {
         settings->SetText(
             option == "--server" ? setting::kInternetServer.name : setting::kInternetURL.name,
@@ -123,13 +117,15 @@ int RunSearch(SocketInternetClient& client, const InternetQuery& query) {
 int RunInternet(const Arguments& args) {
     SettingsFile file(DefaultSettingsPath());
     OverlaySettings settings(file);
-    InternetQuery query;
+    QueryOptions options;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         if (i + 1 == args.size()) {
             return UsageError("internet: option '" + std::string(args[i]) + "' needs a value");
         }
-        if (const int usage = TakeOption(args[i], args[i + 1], &query, &settings)) return usage;
+        if (const int usage = TakeOption(args[i], args[i + 1], &options, &settings)) return usage;
     }
+    InternetQuery query = MakeInternetQuery(options.texts, options.mode, options.town,
+                                            options.postal_code, options.area_code);
     SocketInternetClient client;
     bool connected = false;
     switch (PrepareInternetSearch(settings, client, &connected, &query)) {

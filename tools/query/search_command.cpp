@@ -13,6 +13,7 @@
 #include "commands.h"
 #include "data_options.h"
 #include "interrupt_watcher.h"
+#include "name_search_options.h"
 #include "resources/string_table.h"
 #include "search/search_control.h"
 #include "search/search_event_queue.h"
@@ -33,32 +34,13 @@ struct SearchOptions {
     int limit = kDefaultLimit;
 };
 
-// The options that take a text typed into one of the four name-search fields.
-struct TextOption {
-    std::string_view name;
-    std::string SearchRequest::*field;
-};
-constexpr TextOption kTextOptions[] = {
-    {"--name", &SearchRequest::surname},
-    {"--first-name", &SearchRequest::first_name},
-    {"--street", &SearchRequest::street},
-    {"--heading", &SearchRequest::heading},
-};
-
 // Takes the value of one option; the usage exit code when it is unknown or bad.
 int TakeOption(std::string_view option, std::string_view value, SearchOptions* options) {
-    for (const TextOption& text : kTextOptions) {
-        if (option == text.name) {
-            options->texts.*text.field = Utf8ToCp1252(value);
-            return 0;
-        }
-    }
+    const int name_option =
+        TakeNameSearchOption("search", option, value, &options->texts, &options->mode);
+    if (name_option >= 0) return name_option;
     if (option == "--town") {
         options->towns.emplace_back(value);
-    } else if (option == "--mode") {
-        if (!ParseNameMode(value, &options->mode)) {
-            return UsageError("search: unknown mode '" + std::string(value) + "'");
-        }
     } else if (option == "--bank" || option == "--country") {
         (option == "--bank" ? options->bank : options->country) = Utf8ToCp1252(value);
     } else if (option == "--limit") {
@@ -96,10 +78,11 @@ int ParseSearchOptions(const Arguments& args, SearchOptions* options) {
 int ResolveTown(DataSet& data_set, const std::string& typed) {
     const std::string text = Utf8ToCp1252(typed);
     if (text.empty()) return -1;
-    const bool code = text[0] >= '0' && text[0] <= '9';
-    SortedList& list = !code            ? data_set.Towns()
-                       : text[0] == '0' ? data_set.AreaCodes()
-                                        : data_set.PostalCodes();
+    const PlaceKind kind = PlaceKindOf(text);
+    const bool code = kind != PlaceKind::kTown;
+    SortedList& list = kind == PlaceKind::kTown       ? data_set.Towns()
+                       : kind == PlaceKind::kAreaCode ? data_set.AreaCodes()
+                                                      : data_set.PostalCodes();
     const int r = list.FindPrefix(text);
     if (r < 0) return -1;
     const ByteView bytes = list.Record(r);
