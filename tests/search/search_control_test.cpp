@@ -185,6 +185,18 @@ public:
     std::vector<InternetQuery> queries;
 };
 
+// Attaches the client with complete settings and chooses a surname in the Internet
+// list.
+void StartInternetSearches(SearchHarness& h, InternetClient& client,
+                           test::MemorySettings& settings) {
+    ASSERT_TRUE(settings.WriteText("InternetServer", "127.0.0.1"));
+    ASSERT_TRUE(settings.WriteText("InternetURL", "/q"));
+    ASSERT_TRUE(settings.WriteNumber("InternetPort", 8080));
+    h.control().AttachInternet(client, settings);
+    h.inputs().list_type = ListType::kInternet;
+    h.inputs().texts.surname = "Meier";
+}
+
 TEST(SearchControl, TheInternetSearchNeedsAClientInputsAndSettings) {
     SearchHarness h(Books());
     h.inputs().list_type = ListType::kInternet;
@@ -226,12 +238,7 @@ TEST(SearchControl, AFailedInternetPageKeepsTheRowsOfEarlierPages) {
     PagedClient client;
     client.failing_page = 1;
     test::MemorySettings settings;
-    ASSERT_TRUE(settings.WriteText("InternetServer", "127.0.0.1"));
-    ASSERT_TRUE(settings.WriteText("InternetURL", "/q"));
-    ASSERT_TRUE(settings.WriteNumber("InternetPort", 8080));
-    h.control().AttachInternet(client, settings);
-    h.inputs().list_type = ListType::kInternet;
-    h.inputs().texts.surname = "Meier";
+    StartInternetSearches(h, client, settings);
     ASSERT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
     EXPECT_EQ(h.Drive(), FinishOutcome::kInternetFailed);
     EXPECT_EQ(h.control().InternetFailureText(), "Verbindung abgelehnt");
@@ -244,12 +251,7 @@ TEST(SearchControl, CancellingAnInternetSearchAbortsTheTransfer) {
     SearchHarness h(Books(), /*gate=*/10);
     PagedClient client;
     test::MemorySettings settings;
-    ASSERT_TRUE(settings.WriteText("InternetServer", "127.0.0.1"));
-    ASSERT_TRUE(settings.WriteText("InternetURL", "/q"));
-    ASSERT_TRUE(settings.WriteNumber("InternetPort", 8080));
-    h.control().AttachInternet(client, settings);
-    h.inputs().list_type = ListType::kInternet;
-    h.inputs().texts.surname = "Meier";
+    StartInternetSearches(h, client, settings);
     ASSERT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
     ASSERT_TRUE(h.queue().WaitReached());
     EXPECT_TRUE(h.control().CancelSearch());
