@@ -1,15 +1,19 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "app/application.h"
+#include "app/archive_locator.h"
 #include "app/drive_dialog.h"
+#include "app/installed_data.h"
 #include "app/linux_platform.h"
 #include "app/settings_file.h"
 #include "app/startup_message.h"
 #include "ui/main_window.h"
+#include "ui/program_font.h"
 #include "ui/qt_messages.h"
 #include "ui/startup_picture.h"
 
@@ -29,10 +33,24 @@ std::string CommandLine(int argc, char** argv) {
     return line;
 }
 
+// A copy that was never set up: the archives of an installed or built copy are
+// written into a new settings file. Nothing happens when the settings file exists
+// or the program's folder holds the archives itself.
+void SetUpUnlessDone(LinuxPlatform& platform, const std::string& settings_path) {
+    if (platform.FileExists(settings_path)) return;
+    if (platform.FileExists(FolderOf(platform.ProgramPath()) + DataSet::kIndexFile)) return;
+    const char* data_dirs = std::getenv("XDG_DATA_DIRS");
+    const std::optional<std::string> folder = FindInstalledData(
+        platform,
+        InstalledDataFolders(data_dirs != nullptr ? data_dirs : "", VENDARION_BUILD_DATA_DIR));
+    if (folder) (void)WriteArchiveSettings(settings_path, *folder);
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
     QApplication application(argc, argv);
+    UseProgramFont(application);
     SettingsFile settings(DefaultSettingsPath());
     QtMessages messages;
     LinuxPlatform platform;
@@ -40,6 +58,7 @@ int RunProgram(int argc, char** argv) {
     StartupServices services{settings, messages, platform, drive_chooser};
     if (!CheckOperatingSystem(platform, settings, messages)) return 1;
     if (!CheckToolkitVersion(qVersion(), kRequiredToolkit, messages)) return 1;
+    SetUpUnlessDone(platform, settings.path());
     const StartupSwitches switches = ParseSwitches(CommandLine(argc, argv));
 
     Application data;

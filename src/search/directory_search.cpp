@@ -39,8 +39,10 @@ void RunDirectorySearch(SearchWorker& worker, BookList& books, DirectorySearch s
     const ResultList::Placement placement =
         merge ? ResultList::Placement::kMerge : ResultList::Placement::kAppend;
     search.towns.Rewind();
+    int index = 0;
     for (int book = merge ? search.towns.NextBook() : search.book; book >= 0;
          book = merge ? search.towns.NextBook() : -1) {
+        if (merge) worker.SetBookIndex(++index);
         if (!SearchBook(worker, books, search, book, placement)) break;
     }
     worker.Stop();

@@ -109,6 +109,9 @@ public:
     // or more it is active and the names list searches all of them.
     int SetUpTownSet(std::span<const int> books);
     const TownSet& Towns() const { return towns_; }
+    // While a multi-town search runs: the index (from 1) of the book of the town set
+    // being searched; 0 otherwise.
+    int SearchedTownIndex() const { return outstanding_ ? worker_.BookIndex() : 0; }
 
     // The rows of the list the last StartSearch filled.
     ListRows& Rows() { return rows_; }

@@ -26,6 +26,7 @@ void SearchWorker::Signal(SearchEvent event) {
         signalled_[static_cast<std::size_t>(event)] = true;
         busy_ = true;
         running_.store(1);
+        book_index_.store(0);
     }
     wake_.notify_all();
 }

@@ -70,6 +70,11 @@ public:
     void Stop() { running_.store(0); }
     // Whether the search that ended last refused a line because 1000 were listed.
     bool HitLineLimit() const { return hit_line_limit_.load(); }
+    // Worker thread, from a job that walks several books: it is at the book with
+    // this index (from 1) among its books. Read from any thread; 0 until a job sets
+    // it, and again after Signal.
+    void SetBookIndex(int index) { book_index_.store(index); }
+    int BookIndex() const { return book_index_.load(); }
 
 private:
     void Run();
@@ -79,6 +84,7 @@ private:
     std::array<Job, kSearchEventCount> jobs_;
     std::atomic<int> running_{0};
     std::atomic<bool> hit_line_limit_{false};
+    std::atomic<int> book_index_{0};
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;

@@ -1,5 +1,7 @@
 #include "ui/card_text.h"
 
+#include "base/ascii_text.h"
+
 namespace vendarion {
 namespace {
 
@@ -13,7 +15,14 @@ constexpr int kTown = 7;
 constexpr int kDisplayName = 8;
 constexpr int kCallAddition = 9;
 
-std::string AddressBlock(const CellReader& cell) {
+// A cell without its outer blanks: an entry without a street has two blanks in the
+// street column, which must not make a line of its own.
+std::string Trimmed(const CellReader& cell, int column) {
+    return std::string(TrimBlanks(cell(column)));
+}
+
+std::string AddressBlock(const CellReader& raw) {
+    const CellReader cell = [&raw](int column) { return Trimmed(raw, column); };
     std::string block;
     const std::string street = cell(kStreet);
     if (!street.empty()) block += street + "\n";
@@ -36,7 +45,7 @@ std::string AddressBlock(const CellReader& cell) {
 }  // namespace
 
 std::vector<std::string> EntryCard(const CellReader& cell) {
-    return {cell(kDisplayName), cell(kHeading), AddressBlock(cell)};
+    return {Trimmed(cell, kDisplayName), Trimmed(cell, kHeading), AddressBlock(cell)};
 }
 
 std::vector<std::string> BankCard(const CellReader& cell) {

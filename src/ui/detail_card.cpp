@@ -2,17 +2,25 @@
 
 #include <QPainter>
 
+#include "ui/program_font.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
 namespace {
 
 constexpr int kBlockGap = 6;
+constexpr int kTitlePoints = 12;
+constexpr int kTextPoints = 11;
+
+double CardScale() { return FontScale(ProgramFont(kTextPoints)); }
 
 }  // namespace
 
-DetailCard::DetailCard(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth + 2 * kPadding, kHeight + 2 * kPadding);
+int DetailCard::ScaledWidth() { return Scaled(kWidth, CardScale()) + 2 * kPadding; }
+
+DetailCard::DetailCard(QWidget* parent)
+    : QWidget(parent), area_(Scaled(kWidth, CardScale()), Scaled(kHeight, CardScale())) {
+    setFixedSize(area_.width() + 2 * kPadding, area_.height() + 2 * kPadding);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }
@@ -30,13 +38,11 @@ void DetailCard::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Text));
-    const int bottom = kPadding + kHeight;
+    const int bottom = kPadding + area_.height();
     int top = kPadding;
     for (qsizetype i = 0; i < blocks_.size() && top < bottom; ++i) {
-        QFont font(QStringLiteral("Arial"), i == 0 ? 12 : 11);
-        font.setBold(i == 0);
-        painter.setFont(font);
-        const QRect area(kPadding, top, kWidth, bottom - top);
+        painter.setFont(ProgramFont(i == 0 ? kTitlePoints : kTextPoints, i == 0));
+        const QRect area(kPadding, top, area_.width(), bottom - top);
         QRect used;
         painter.drawText(area, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, blocks_[i], &used);
         if (!blocks_[i].isEmpty()) top = used.bottom() + 1 + kBlockGap;

@@ -29,6 +29,9 @@ public:
     // The text of the field was taken from the list (the user chose a row, or the
     // typed text starts a row).
     bool TakenFromList(InputField field) const { return taken_[static_cast<int>(field)]; }
+    // Positions the shown list at the field's text; the text counts as taken from the
+    // list when a row starts with it.
+    void Position(InputField field);
 
 signals:
     // Enter in a field asks to open the focused row (or to search, in the names list).
@@ -40,7 +43,6 @@ private:
     void OnEdited(InputField field);
     void OnEntered(InputField field);
     void OnCurrentRowChanged(int row);
-    void Position(InputField field);
     void Fill(InputField field, int row, bool taken);
 
     ListController& lists_;

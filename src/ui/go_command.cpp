@@ -47,11 +47,11 @@ void GoCommand::Go() {
         case ListType::kInternetAreaCodes:
         case ListType::kInternetSurnames:
             lists_.ShowList(ListType::kInternet, false);
-            lists_.Searches().StartSearch();
+            lists_.Searches().StartSearch(SearchStart::kByCommand);
             return;
         case ListType::kInternet:
         case ListType::kNames:
-            lists_.Searches().StartSearch();
+            lists_.Searches().StartSearch(SearchStart::kByCommand);
             return;
         default:
             return;
@@ -105,7 +105,7 @@ void GoCommand::OpenTown() {
                                    MessageAnswer::kYes}) == MessageAnswer::kYes) {
             inputs_.SetText(InputField::kName, {});
             lists_.ShowTownsUnfiltered();
-            lists_.PositionAt(typed, false);
+            link_.Position(InputField::kTown);
         }
         return;
     }
@@ -175,8 +175,16 @@ void GoCommand::SetUpTownSet() {
     }
     std::vector<int> books;
     for (const int row : rows) books.push_back(lists_.Sources().Towns().Book(row));
-    if (!lists_.ChooseTowns(books)) return;
-    lists_.ShowList(ListType::kNames, true);
+    if (lists_.ChooseTowns(books)) {
+        lists_.ShowList(ListType::kNames, true);
+        return;
+    }
+    // The marked rows name one book only (two rows of one town): that town opens.
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (books[i] < 0) continue;
+        FoundTown(books[i], std::string(TrimBlanks(lists_.RowText(rows[i], 0))));
+        return;
+    }
 }
 
 void GoCommand::Tell(int id, const std::string& argument) {

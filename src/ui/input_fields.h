@@ -39,6 +39,8 @@ signals:
     void Entered(vendarion::InputField field);
     // The user chose another name search mode.
     void ModeChosen();
+    // A typed or pasted character was refused: it has no Windows-1252 byte.
+    void InputRefused(vendarion::InputField field);
 };
 
 }  // namespace vendarion

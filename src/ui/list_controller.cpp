@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTreeView>
 
+#include "base/ascii_text.h"
 #include "base/fold_text.h"
 #include "base/messages.h"
 #include "base/setting_names.h"
@@ -24,8 +25,12 @@
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
 #include "ui/list_spec.h"
+#include "ui/list_view.h"
 #include "ui/navigation_tree.h"
+#include "ui/notice_bar.h"
+#include "ui/program_font.h"
 #include "ui/search_driver.h"
+#include "ui/start_page.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
@@ -35,6 +40,9 @@ constexpr int kTownCombinationText = 1601;
 constexpr int kCountryHint = 1618;
 constexpr int kBankHint = 1619;
 constexpr int kLevelColumn = 10;
+// Lists up to this size may be scanned row by row for a letter typed into them;
+// larger ones only through their lookup.
+constexpr int kTypeAheadScanLimit = 2000;
 
 bool StartsWithText(const std::string& row_text, const std::string& typed, bool digits) {
     if (digits) return row_text.starts_with(typed);
@@ -58,6 +66,7 @@ ListController::ListController(const WindowServices& services, SearchDriver& sea
     connect(widgets_.inputs, &InputFields::ModeChosen, searches_, &ListSearches::NameModeChosen);
     connect(searches_, &ListSearches::StateChanged, this, &ListController::StateChanged);
     connect(widgets_.pane, &ListPane::SearchTextEdited, this, &ListController::OnSearchTextEdited);
+    connect(widgets_.pane->View(), &ListView::TypeAhead, this, &ListController::OnTypeAhead);
 }
 
 SearchControl& ListController::Control() { return search_.Control(); }
@@ -67,6 +76,7 @@ void ListController::ShowList(ListType type, bool focus) {
     if (MultiTown() && (type == ListType::kStreets || type == ListType::kHeadings)) return;
     (void)searches_->CancelSearch();
     widgets_.pane->ShowSearchBox(false);
+    widgets_.pane->Notices()->Clear();
     bool focus_town = false;
     if (initialised_) {
         LeaveList(type);
@@ -92,12 +102,14 @@ void ListController::ShowList(ListType type, bool focus) {
     PrepareSource(type);
     widgets_.inputs->SetEnabledFields(info.inputs, AllowsFirstName(type));
     widgets_.pane->SetTitle(ToQString(spec.title));
-    widgets_.pane->SetListVisible(info.has_list);
+    widgets_.pane->SetListVisible(info.has_list, info.has_list ? QString() : PageOf(type));
+    widgets_.card->setVisible(detailed_ && info.shows_card);
     model_.SetSource(&sources_.For(type), spec.columns);
     const std::string saved = info.key.empty()
                                   ? std::string()
                                   : Read(services_.settings, setting::ColumnWidths(info.key));
-    widgets_.pane->SetColumnWidths(ColumnWidths(spec.columns, saved));
+    widgets_.pane->SetColumnWidths(
+        ColumnWidths(spec.columns, saved, FontScale(widgets_.pane->View()->font())));
     EnterList(type);
     if (FocusedRow() < 0 && model_.rowCount() > 0) SelectRow(0);
     suppress_fill_ = false;
@@ -172,6 +184,26 @@ void ListController::EnterList(ListType type) {
     }
 }
 
+QString ListController::PageOf(ListType type) {
+    if (type == ListType::kTown) {
+        if (MultiTown()) {
+            return TownStartPage(ToQString(TownCaption()), -1, Control().Towns().Count());
+        }
+        return TownStartPage(ToQString(town_name_),
+                             services_.data.Books().Books().EntryCount(town_book_), 1);
+    }
+    DataSetFacts facts;
+    const ArchiveVersion version = services_.data.IndexArchive().Version();
+    facts.major_version = version.major;
+    facts.minor_version = version.minor;
+    facts.entries = services_.data.Books().Table().Count();
+    const BookData& books = services_.data.Books().Books();
+    for (int book = 0; book < BookData::BookCount(); ++book) {
+        if (books.EntryCount(book) > 0) ++facts.books;
+    }
+    return SearchStartPage(facts);
+}
+
 std::string ListController::TownCaption() const {
     return MultiTown() ? std::string(LoadString(kTownCombinationText)) : town_name_;
 }
@@ -242,7 +274,18 @@ void ListController::RefreshCountText() {
     }
     const int selected = static_cast<int>(SelectedRows().size());
     if (CountsMarkedRows(type_) && selected >= 2) text = WithMarkedCount(text, selected);
-    widgets_.pane->SetStatus(ToQString(text));
+    widgets_.pane->SetStatus(ToQString(text) + SearchedTownText());
+}
+
+QString ListController::SearchedTownText() {
+    const int index = MultiTown() ? Control().SearchedTownIndex() : 0;
+    const std::vector<int>& books = Control().Towns().Books();
+    if (index < 1 || index > static_cast<int>(books.size())) return {};
+    const std::string_view name = services_.data.Books().Books().Name(books[index - 1]);
+    return QStringLiteral("  (Ort %1 von %2: %3)")
+        .arg(index)
+        .arg(books.size())
+        .arg(ToQString(TrimBlanks(name)));
 }
 
 void ListController::ShowCard(int row) {
@@ -318,7 +361,7 @@ void ListController::FocusMainField(ListType type) {
 
 void ListController::SetDetailed(bool detailed) {
     detailed_ = detailed;
-    widgets_.card->setVisible(detailed);
+    widgets_.card->setVisible(detailed && initialised_ && InfoOf(type_).shows_card);
     widgets_.pane->SetDetailed(detailed);
     ShowCard(FocusedRow());
 }
@@ -336,6 +379,23 @@ void ListController::OnSelectionChanged() {
     RefreshCountText();
     ShowCard(FocusedRow());
     emit StateChanged();
+}
+
+void ListController::OnTypeAhead(const QString& typed) {
+    const std::string text = FromQString(typed);
+    RowSource& source = sources_.For(type_);
+    const bool digits = !text.empty() && text.front() >= '0' && text.front() <= '9';
+    int row = source.FindRow(text);
+    if (row < 0 && model_.rowCount() <= kTypeAheadScanLimit) {
+        for (int i = 0; i < model_.rowCount() && row < 0; ++i) {
+            if (StartsWithText(std::string(TrimBlanks(RowText(i, 0))), text, digits)) row = i;
+        }
+    }
+    if (row < 0 || !StartsWithText(std::string(TrimBlanks(RowText(row, 0))), text, digits)) return;
+    // As a click on the row would: the row is written into its field.
+    QTreeView* view = widgets_.pane->View();
+    view->setCurrentIndex(model_.index(row, 0));
+    view->scrollTo(model_.index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
 void ListController::OnSearchTextEdited() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <optional>
 #include <span>
 #include <string>
@@ -114,9 +115,14 @@ private:
     void PrepareSource(ListType type);
     void EnterList(ListType type);
     std::string TownCaption() const;
+    // The page shown in place of the list on the search node and the town node.
+    QString PageOf(ListType type);
+    // "(Ort 3 von 12: Köln)" while a multi-town search runs, else empty.
+    QString SearchedTownText();
 
     void OnSelectionChanged();
     void OnSearchTextEdited();
+    void OnTypeAhead(const QString& typed);
 
     WindowServices services_;
     SearchDriver& search_;

@@ -4,9 +4,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/list_view.h"
+#include "ui/notice_bar.h"
+#include "ui/program_font.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
@@ -25,13 +27,13 @@ ListPane::ListPane(QWidget* parent)
       search_area_(new QWidget(strip_)),
       search_box_(new QLineEdit(search_area_)),
       search_hint_(new QLabel(search_area_)),
-      view_(new QTreeView(this)) {
-    QFont title_font(QStringLiteral("Arial"), 13);
-    title_font.setBold(true);
-    title_->setFont(title_font);
-    status_->setFont(QFont(QStringLiteral("Arial"), 11));
+      notices_(new NoticeBar(this)),
+      view_(new ListView(this)),
+      page_(new QLabel(this)) {
+    title_->setFont(ProgramFont(13, true));
+    status_->setFont(ProgramFont(11));
     status_->setMinimumWidth(1);
-    search_hint_->setFont(QFont(QStringLiteral("Arial"), 9));
+    search_hint_->setFont(ProgramFont(9));
     search_hint_->setAlignment(Qt::AlignRight);
     strip_->setAutoFillBackground(true);
 
@@ -52,9 +54,8 @@ ListPane::ListPane(QWidget* parent)
     strip_layout->addWidget(status_, 1, Qt::AlignTop);
     strip_layout->addWidget(search_area_);
 
-    // The default widths of the columns suit a narrow list font; the last column
-    // takes the room that is left, so the list fills the pane.
-    view_->setFont(QFont(QStringLiteral("Arial"), 9));
+    // The last column takes the room that is left, so the list fills the pane.
+    view_->setFont(ProgramFont(9));
     view_->setRootIsDecorated(false);
     view_->setUniformRowHeights(true);
     view_->setAllColumnsShowFocus(true);
@@ -69,13 +70,21 @@ ListPane::ListPane(QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(title_);
     layout->addWidget(strip_);
+    layout->addWidget(notices_);
     layout->addWidget(view_, 1);
-    // Without the list (the search node, the town node) the title stays on top.
+    page_->setTextFormat(Qt::RichText);
+    page_->setWordWrap(true);
+    page_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    page_->setContentsMargins(4, 8, 4, 4);
+    page_->hide();
+    layout->addWidget(page_, 1);
+    // Without the list and its page the title stays on top.
     layout->addStretch(0);
 }
 
 QString ListPane::Title() const { return title_->text(); }
 QString ListPane::Status() const { return status_->text(); }
+QString ListPane::Page() const { return page_->isHidden() ? QString() : page_->text(); }
 
 void ListPane::SetTitle(const QString& title) { title_->setText(title); }
 
@@ -88,8 +97,10 @@ void ListPane::ShowSearchBox(bool shown, int hint_id) {
     search_area_->setVisible(shown);
 }
 
-void ListPane::SetListVisible(bool visible) {
+void ListPane::SetListVisible(bool visible, const QString& page) {
     view_->setVisible(visible);
+    page_->setText(visible ? QString() : page);
+    page_->setVisible(!visible && !page.isEmpty());
     strip_->setVisible(visible || !status_->text().isEmpty());
 }
 
@@ -101,12 +112,14 @@ void ListPane::SetColumnWidths(const std::vector<int>& widths) {
     for (std::size_t i = 0; i < widths.size(); ++i) {
         view_->header()->resizeSection(static_cast<int>(i), widths[i]);
     }
+    last_width_ = widths.empty() ? 0 : widths.back();
 }
 
 std::vector<int> ListPane::ColumnWidths() const {
     std::vector<int> widths;
     const QHeaderView* header = view_->header();
     for (int i = 0; i < header->count(); ++i) widths.push_back(header->sectionSize(i));
+    if (!widths.empty()) widths.back() = last_width_;
     return widths;
 }
 

@@ -15,10 +15,16 @@
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_types.h"
+#include "ui/notice_bar.h"
 #include "ui/search_driver.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
+namespace {
+
+constexpr int kProgressMilliseconds = 200;
+
+}  // namespace
 
 ListSearches::ListSearches(ListController& lists, SearchDriver& search,
                            const WindowServices& services, const ListWidgets& widgets,
@@ -27,9 +33,12 @@ ListSearches::ListSearches(ListController& lists, SearchDriver& search,
     connect(&search_, &SearchDriver::Started, this, &ListSearches::OnSearchStarted);
     connect(&search_, &SearchDriver::LineAddedAt, this, &ListSearches::OnLineAdded);
     connect(&search_, &SearchDriver::Finished, this, &ListSearches::OnSearchFinished);
+    progress_.setInterval(kProgressMilliseconds);
+    connect(&progress_, &QTimer::timeout, &lists_, &ListController::RefreshCountText);
 }
 
-void ListSearches::StartSearch() {
+void ListSearches::StartSearch(SearchStart start) {
+    start_ = start;
     FillSearchInputs();
     // The first Internet search connects to the server: the window waits for it.
     const bool waits = lists_.Type() == ListType::kInternet;
@@ -104,6 +113,7 @@ void ListSearches::CancelForExit() {
 bool ListSearches::SearchRunning() const { return search_.Control().SearchOutstanding(); }
 
 void ListSearches::NameModeChosen() {
+    start_ = SearchStart::kByCommand;
     FillSearchInputs();
     AfterSearchStart(lists_.Control().NameModeChanged());
 }
@@ -113,7 +123,9 @@ void ListSearches::OnSearchStarted() {
     const bool names = lists_.Type() == ListType::kNames || lists_.Type() == ListType::kInternet;
     lists_.SetStatus(UiString(names ? kNoNameFoundYetText : kSearchRunningText));
     widgets_.card->SetBlocks({});
+    widgets_.pane->Notices()->Clear();
     if (Read(services_.settings, setting::kActivityDisplay) != 0) widgets_.activity->Start();
+    if (lists_.MultiTown()) progress_.start();
     emit StateChanged();
 }
 
@@ -132,6 +144,7 @@ void ListSearches::OnLineAdded(int row) {
 
 void ListSearches::OnSearchFinished() {
     widgets_.activity->Stop();
+    progress_.stop();
     const FinishOutcome outcome = lists_.Control().HandleSearchFinished();
     lists_.SetStatus(QString());
     lists_.RefreshCountText();
@@ -150,10 +163,17 @@ void ListSearches::OnSearchFinished() {
     } else if (outcome == FinishOutcome::kInternetFailed) {
         Tell(0, lists_.Control().InternetFailureText());
     } else if (outcome == FinishOutcome::kLineLimitHit) {
-        services_.messages.Show({kLineLimitMessage, std::string(LoadString(kLineLimitMessage)),
-                                 MessageIcon::kInformation, MessageButtons::kOk,
-                                 MessageAnswer::kOk});
+        ReportLineLimit();
     }
+}
+
+void ListSearches::ReportLineLimit() {
+    if (start_ == SearchStart::kAsTyped) {
+        widgets_.pane->Notices()->ShowNotice(UiString(kLineLimitMessage));
+        return;
+    }
+    services_.messages.Show({kLineLimitMessage, std::string(LoadString(kLineLimitMessage)),
+                             MessageIcon::kInformation, MessageButtons::kOk, MessageAnswer::kOk});
 }
 
 }  // namespace vendarion

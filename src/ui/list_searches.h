@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <string>
 
 #include "search/search_control.h"
@@ -17,6 +18,11 @@ class ListController;
 class SearchDriver;
 struct ListWidgets;
 
+// How a search was started. A search started by a command (Go!, Enter, the mode box)
+// reports the line limit in a message box; one that follows typing, or opens with
+// its list, reports it in the notice bar, which takes no keystroke away.
+enum class SearchStart { kAsTyped, kByCommand };
+
 class ListSearches final : public QObject {
     Q_OBJECT
 
@@ -26,7 +32,7 @@ public:
 
     // The search of the current list; a running one is cancelled first and this one
     // starts when its end has been handled.
-    void StartSearch();
+    void StartSearch(SearchStart start = SearchStart::kAsTyped);
     // The user picked another name mode.
     void NameModeChosen();
     // False when no search runs and none is pending.
@@ -53,6 +59,7 @@ private:
     void OnSearchStarted();
     void OnLineAdded(int row);
     void OnSearchFinished();
+    void ReportLineLimit();
 
     ListController& lists_;
     SearchDriver& search_;
@@ -60,6 +67,9 @@ private:
     const ListWidgets& widgets_;
     bool exit_pending_ = false;
     bool internet_rows_ = false;
+    SearchStart start_ = SearchStart::kAsTyped;
+    // While a multi-town search runs, the status line follows the town searched.
+    QTimer progress_;
 };
 
 }  // namespace vendarion

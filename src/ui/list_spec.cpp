@@ -1,6 +1,7 @@
 #include "ui/list_spec.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace vendarion {
 namespace {
@@ -46,13 +47,15 @@ ListSpec ParseListSpec(std::string_view spec, std::string_view town) {
     return result;
 }
 
-std::vector<int> ColumnWidths(const std::vector<ListColumn>& columns, std::string_view saved) {
+std::vector<int> ColumnWidths(const std::vector<ListColumn>& columns, std::string_view saved,
+                              double scale) {
     const std::vector<std::string_view> numbers =
         saved.empty() ? std::vector<std::string_view>() : Split(saved, ',');
     std::vector<int> widths;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int width = i < numbers.size() ? UnsignedNumber(numbers[i]) : -1;
-        widths.push_back(width >= 0 ? width : columns[i].width);
+        widths.push_back(width >= 0 ? width
+                                    : static_cast<int>(std::lround(columns[i].width * scale)));
     }
     return widths;
 }

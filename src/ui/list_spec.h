@@ -25,8 +25,10 @@ inline constexpr int kDefaultColumnWidth = 100;
 ListSpec ParseListSpec(std::string_view spec, std::string_view town);
 
 // Column i takes the i-th saved number when there is one and it is an unsigned
-// decimal number, else its default width.
-std::vector<int> ColumnWidths(const std::vector<ListColumn>& columns, std::string_view saved);
+// decimal number, else its default width times scale (the default widths were
+// drawn for a narrower font than ours; saved widths are the user's own).
+std::vector<int> ColumnWidths(const std::vector<ListColumn>& columns, std::string_view saved,
+                              double scale = 1.0);
 
 // The saved text of the current widths: widths below 1 are left out (so the later
 // widths move forward); empty when no width is left, and then nothing is saved.

@@ -9,12 +9,14 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 #include "base/messages.h"
 #include "base/setting_names.h"
 #include "resources/string_table.h"
 #include "ui/activity_display.h"
+#include "ui/cp1252_validator.h"
 #include "ui/detail_card.h"
 #include "ui/field_link.h"
 #include "ui/go_command.h"
@@ -22,8 +24,11 @@
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
 #include "ui/list_types.h"
+#include "ui/list_view.h"
 #include "ui/navigation_tree.h"
+#include "ui/notice_bar.h"
 #include "ui/plain_input_fields.h"
+#include "ui/program_font.h"
 #include "ui/search_driver.h"
 #include "ui/ui_text.h"
 #include "ui/window_commands.h"
@@ -37,6 +42,13 @@ constexpr int kTreeWidth = 175;
 constexpr int kResizeSettleMilliseconds = 150;
 constexpr int kFirstWidth = 1150;
 constexpr int kFirstHeight = 760;
+constexpr int kHintMilliseconds = 4000;
+
+QString RefusedCharacterHint() {
+    return QStringLiteral(
+        "Dieses Zeichen kommt in den Verzeichnisdaten nicht vor und kann nicht eingegeben "
+        "werden.");
+}
 
 }  // namespace
 
@@ -79,7 +91,10 @@ void MainWindow::BuildLayout() {
     left->setSpacing(8);
     left->addWidget(tree_, 1);
     left->addWidget(card_, 0, Qt::AlignHCenter);
-    tree_->setFixedWidth(kTreeWidth);
+    // The tree's width was drawn for a narrower font: it grows with ours, and is
+    // never narrower than the card below it.
+    tree_->setFixedWidth(
+        std::max(Scaled(kTreeWidth, FontScale(tree_->font())), DetailCard::ScaledWidth()));
     auto* lower = new QHBoxLayout;
     lower->setSpacing(8);
     lower->addLayout(left);
@@ -96,6 +111,7 @@ void MainWindow::BuildLayout() {
 
     pane_->View()->setContextMenuPolicy(Qt::CustomContextMenu);
     pane_->SearchBox()->installEventFilter(this);
+    pane_->SearchBox()->setValidator(new Cp1252Validator(pane_->SearchBox()));
     resize_end_.setSingleShot(true);
     resize_end_.setInterval(kResizeSettleMilliseconds);
 }
@@ -112,12 +128,19 @@ void MainWindow::Connect() {
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
     connect(&lists_->Searches(), &ListSearches::ExitResumed, this, &MainWindow::Exit);
     connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
+    const auto refused = [this] {
+        pane_->Notices()->ShowNotice(RefusedCharacterHint(), kHintMilliseconds);
+    };
+    connect(inputs_, &InputFields::InputRefused, this, refused);
+    connect(pane_->SearchBox(), &QLineEdit::inputRejected, this, refused);
 }
 
 void MainWindow::RunCommand(int command) {
     if (const std::optional<ListType> list = CommandList(command, lists_->Type())) {
         lists_->ShowList(*list, true);
         if (command == command::kSearch || command == command::kInternet) tree_->setFocus();
+        // Choosing the list that is shown changes nothing but must keep its mark.
+        RefreshCommands();
         return;
     }
     switch (command) {

@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
+#include "ui/cp1252_validator.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
@@ -32,11 +33,16 @@ int Index(InputField field) { return static_cast<int>(field); }
 PlainInputFields::PlainInputFields(QWidget* parent) : InputFields(parent) {
     auto* digits =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    auto* texts = new Cp1252Validator(this);
     for (int i = 0; i < kInputFieldCount; ++i) {
         const auto field = static_cast<InputField>(i);
         edits_[i] = new QLineEdit(this);
         if (field == InputField::kPostalCode || field == InputField::kAreaCode) {
             edits_[i]->setValidator(digits);
+        } else {
+            edits_[i]->setValidator(texts);
+            connect(edits_[i], &QLineEdit::inputRejected, this,
+                    [this, field] { emit InputRefused(field); });
         }
         connect(edits_[i], &QLineEdit::textEdited, this, [this, field] { emit Edited(field); });
         connect(edits_[i], &QLineEdit::returnPressed, this, [this, field] { emit Entered(field); });

@@ -1,7 +1,7 @@
 // The input fields as plain one-line edits, two to a row in the order Ort, Name
 // (with Vorname and the search mode), Postleitzahl, Straße, Vorwahl, Branche. They
 // complete nothing: a typed text goes to the window as it stands. Postal and area
-// codes take digits only.
+// codes take digits only, the other fields the characters of Windows-1252.
 #pragma once
 
 #include <array>

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "ui/program_font.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
@@ -29,10 +30,10 @@ QPixmap DrawStartupPicture() {
         painter.drawLine(x, kPictureHeight, x + kPictureHeight, 0);
     }
     painter.setPen(Qt::white);
-    painter.setFont(QFont(QStringLiteral("Arial"), 34, QFont::Bold));
+    painter.setFont(ProgramFont(34, true));
     painter.drawText(QRect(32, 80, kPictureWidth - 64, 60), Qt::AlignLeft | Qt::AlignVCenter,
                      UiString(kProgramNameText));
-    painter.setFont(QFont(QStringLiteral("Arial"), 14));
+    painter.setFont(ProgramFont(14));
     painter.drawText(QRect(34, 140, kPictureWidth - 64, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      UiString(kSloganText));
     painter.fillRect(QRect(34, 180, 120, 4), QColor(0xf2, 0xb7, 0x05));

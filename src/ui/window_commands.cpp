@@ -1,6 +1,7 @@
 #include "ui/window_commands.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +87,12 @@ void WindowCommands::BuildMenus(QMainWindow* window) {
     go_to->addSeparator();
     Add(go_to, command::kPhoneBook, true);
     Add(go_to, command::kNotes, true);
+    // The marks say which one list is shown: radio marks, of which at most one is set.
+    auto* lists = new QActionGroup(this);
+    lists->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* action : go_to->actions() + town_menu_->actions()) {
+        if (action->isCheckable()) lists->addAction(action);
+    }
     town_list_menu_ = new QMenu(window);
     Add(town_list_menu_, command::kMarkAllTowns);
     town_list_menu_->addAction(actions_[command::kGo]);

@@ -68,6 +68,21 @@ TEST(DirectorySearch, SeveralTownsMergeByFoldedNameAndKeepSubEntriesUnderTheirMa
     EXPECT_EQ(h.control().CountText(), "11 Namen wurden gefunden.");
 }
 
+TEST(DirectorySearch, SaysWhichTownOfTheSetItSearches) {
+    // Bonn's four entries come first; the fifth line is Aachen's, the second town.
+    SearchHarness h(MergeBooks(), 5);
+    const int towns[] = {1, 0, 2};
+    ASSERT_EQ(h.control().SetUpTownSet(towns), 3);
+    h.inputs().list_type = ListType::kNames;
+    EXPECT_EQ(h.control().SearchedTownIndex(), 0);
+    ASSERT_EQ(h.control().StartSearch(), StartOutcome::kWorker);
+    ASSERT_TRUE(h.queue().WaitReached());
+    EXPECT_EQ(h.control().SearchedTownIndex(), 2);
+    h.queue().Release();
+    EXPECT_EQ(h.Drive(), FinishOutcome::kDone);
+    EXPECT_EQ(h.control().SearchedTownIndex(), 0);
+}
+
 TEST(DirectorySearch, MergeOrderComesFromTheWholeLine) {
     // Different places: equal names are ordered by the rest of their lines, here the
     // area code (0200 + book) that precedes the town field.

@@ -12,8 +12,8 @@ mkdir "$data"
 "$writer" "$data" || { echo "cannot write the sample data set"; exit 1; }
 s() { "$tool" search --data "$data" "$@" 2>&1; }
 
-check "whole book at the surname" "Meier	Anna		Bahnhofstr.  12	02203	1047439	50667	Porz	Anna von Meier 		
-Meier	Bernd		Goethestraße  2	0221	1047446	50667	Köln	Dr. Bernd Meier 		
+check "whole book at the surname" "Meier	Anna		Bahnhofstr.  12	02203	1047439	50667	Porz	Anna von Meier		
+Meier	Bernd		Goethestraße  2	0221	1047446	50667	Köln	Dr. Bernd Meier		
 1814 Namen sind vorhanden." "$(s --town Köln --name meier --limit 2)"
 check "exact by postal code" "Meier	Anna
 Meier	Bernd

@@ -24,7 +24,7 @@ TEST(CardText, EntryWithCallAdditionShowsItBeforeTheNumberInsteadOfAfter) {
                                                            {8, "Dr. Anna Meier "},
                                                            {9, "Praxis"}}));
     ASSERT_EQ(card.size(), 3u);
-    EXPECT_EQ(card[0], "Dr. Anna Meier ");
+    EXPECT_EQ(card[0], "Dr. Anna Meier");
     EXPECT_EQ(card[1], "\xC4rzte");
     EXPECT_EQ(card[2], "Hauptstr.  5\n80331 M\xFCnchen\nPraxis: (089) 1234567");
 }
@@ -35,6 +35,15 @@ TEST(CardText, EntryLinesAreLeftOutWhenTheirFieldsAreEmpty) {
     EXPECT_EQ(EntryCard(Cells({{7, "Berlin"}, {4, "030"}}))[2], "Berlin\n(030) ");
     // Without a call addition the number keeps whatever it shows.
     EXPECT_EQ(EntryCard(Cells({{5, "1  (x)"}}))[2], "1  (x)");
+}
+
+TEST(CardText, BlanksAloneMakeNoLine) {
+    // An entry without a street shows two blanks in the street column.
+    const std::vector<std::string> card = EntryCard(
+        Cells({{2, " "}, {3, "  "}, {5, "12345"}, {6, "10115"}, {7, "Berlin"}, {8, " "}}));
+    EXPECT_EQ(card[0], "");
+    EXPECT_EQ(card[1], "");
+    EXPECT_EQ(card[2], "10115 Berlin\n12345");
 }
 
 TEST(CardText, BankAndCountryCards) {

@@ -175,6 +175,26 @@ private slots:
         QCOMPARE(harness.Status(), QStringLiteral("9 Orte sind vorhanden."));
         QVERIFY(harness.Edit(InputField::kName)->text().isEmpty());
         QCOMPARE(harness.Cell(harness.Lists().FocusedRow(), 0), QStringLiteral("Aachen"));
+        // The town the list is positioned at counts as chosen from it.
+        QTest::keyClick(harness.Edit(InputField::kTown), Qt::Key_Return);
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1507});
+        QCOMPARE(harness.Title(), QStringLiteral("Namen in Aachen"));
+    }
+
+    void TwoMarkedRowsOfOneBookOpenThatTown() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kTowns);
+        const int koeln = RowOf(harness, QStringLiteral("Köln"));
+        const int porz = RowOf(harness, QStringLiteral("Porz"));
+        QVERIFY(koeln >= 0 && porz > koeln);
+        harness.Select({koeln, porz});
+        harness.messages.Answer(MessageAnswer::kYes);
+        harness.Trigger(40020);
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1504});
+        QVERIFY(!harness.Lists().MultiTown());
+        QCOMPARE(harness.Lists().Type(), ListType::kNames);
+        QCOMPARE(harness.Title(), QStringLiteral("Namen in Köln"));
+        QCOMPARE(harness.Rows(), harness.sample.books[1].entry_count);
     }
 
     void AStreetOfTheTownSearchesItsEntries() {

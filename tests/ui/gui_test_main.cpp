@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gui_tests.h"
+#include "ui/program_font.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     // The offscreen platform cannot pass size hints on; nothing to see in a test.
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication application(argc, argv);
+    vendarion::UseProgramFont(application);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> arguments = {argv[0]};

@@ -40,6 +40,12 @@ TEST(ColumnWidths, SavedNumbersReplaceTheDefaultsOneByOne) {
     EXPECT_EQ(ColumnWidths(columns, "11,,33 "), (std::vector<int>{11, 20, 30}));
 }
 
+TEST(ColumnWidths, OnlyTheDefaultsFollowTheFontScale) {
+    const std::vector<ListColumn> columns = {{"A", 55}, {"B", 80}, {"C", 30}};
+    EXPECT_EQ(ColumnWidths(columns, "", 1.5), (std::vector<int>{83, 120, 45}));
+    EXPECT_EQ(ColumnWidths(columns, "60,x", 1.5), (std::vector<int>{60, 120, 45}));
+}
+
 TEST(ColumnWidths, ANarrowedColumnLeavesTheSavedTextAndTheRestMoveUp) {
     EXPECT_EQ(SavedWidths({80, 0, 55}), "80,55");
     EXPECT_EQ(SavedWidths({0, 0}), "");

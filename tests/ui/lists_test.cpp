@@ -1,7 +1,11 @@
 // The lists of the main window through the tree: titles, columns, rows, count
 // texts, saved column widths, marked rows and the detail card.
+#include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeView>
 
 #include "base/setting_names.h"
@@ -9,8 +13,10 @@
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
+#include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/navigation_tree.h"
+#include "ui/program_font.h"
 #include "window_harness.h"
 
 namespace vendarion::test {
@@ -130,25 +136,57 @@ private slots:
         (void)Write(harness.settings, setting::ColumnWidths("BLZ"), "90,x");
         harness.ChooseInTree(ListType::kBankCodes);
         QHeaderView* header = harness.View()->header();
+        // The default widths grow with our font; saved ones are taken as they are.
+        const double scale = FontScale(harness.View()->font());
+        QVERIFY(scale > 1.0);
         QCOMPARE(header->sectionSize(0), 90);
-        QCOMPARE(header->sectionSize(1), 150);
-        QCOMPARE(header->sectionSize(2), 60);
+        QCOMPARE(header->sectionSize(1), Scaled(150, scale));
+        QCOMPARE(header->sectionSize(2), Scaled(60, scale));
         // The last column takes the rest of the list's width.
-        QVERIFY(header->sectionSize(3) >= 150);
+        QVERIFY(header->sectionSize(3) > Scaled(150, scale));
         header->resizeSection(1, 0);
         harness.ChooseInTree(ListType::kCountryCodes);
-        QCOMPARE(header->sectionSize(0), 220);
+        QCOMPARE(header->sectionSize(0), Scaled(220, scale));
         const QStringList saved =
             QString::fromStdString(Read(harness.settings, setting::ColumnWidths("BLZ")))
                 .split(QLatin1Char(','));
         QCOMPARE(saved.size(), 3);
         QCOMPARE(saved[0], QStringLiteral("90"));
-        QCOMPARE(saved[1], QStringLiteral("60"));
+        QCOMPARE(saved[1], QString::number(Scaled(60, scale)));
+        // The last column is saved with its own width, not the stretched one.
+        QCOMPARE(saved[2], QString::number(Scaled(150, scale)));
         // The narrowed column is dropped: the columns after it take the next widths.
         harness.ChooseInTree(ListType::kBankCodes);
         QCOMPARE(header->sectionSize(0), 90);
-        QCOMPARE(header->sectionSize(1), 60);
-        QCOMPARE(header->sectionSize(2), saved[2].toInt());
+        QCOMPARE(header->sectionSize(1), Scaled(60, scale));
+        QCOMPARE(header->sectionSize(2), Scaled(150, scale));
+    }
+
+    void AWidthSavedInAWideWindowFitsANarrowOne() {
+        WindowHarness harness;
+        harness.Window().resize(1900, 700);
+        harness.ChooseInTree(ListType::kTowns);
+        QTRY_VERIFY(harness.View()->header()->sectionSize(1) > 1000);
+        harness.ChooseInTree(ListType::kPostalCodes);
+        harness.Window().resize(900, 700);
+        harness.ChooseInTree(ListType::kTowns);
+        QTRY_COMPARE(harness.View()->header()->length(), harness.View()->viewport()->width());
+        QVERIFY(!harness.View()->horizontalScrollBar()->isVisible());
+    }
+
+    void ACellThatIsCutShowsItsWholeText() {
+        WindowHarness harness;
+        (void)Write(harness.settings, setting::ColumnWidths("Ort"), "30");
+        harness.ChooseInTree(ListType::kTowns);
+        auto* view = static_cast<ListView*>(harness.View());
+        const QModelIndex cut = view->model()->index(0, 0);
+        QCOMPARE(view->CutCellText(cut), harness.Cell(0, 0).trimmed());
+        // The postal code fits its column.
+        QCOMPARE(view->CutCellText(view->model()->index(0, 1)), QString());
+        QHelpEvent help(QEvent::ToolTip, view->visualRect(cut).center(),
+                        view->viewport()->mapToGlobal(view->visualRect(cut).center()));
+        QApplication::sendEvent(view->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), harness.Cell(0, 0).trimmed());
     }
 
     void ListsOfOneKeyShareTheirWidths() {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "base/ascii_text.h"
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
 #include "net/directory_server.h"
@@ -18,8 +19,11 @@
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
+#include "ui/list_view.h"
 #include "ui/main_window.h"
+#include "ui/notice_bar.h"
 #include "ui/plain_input_fields.h"
+#include "ui/ui_text.h"
 #include "ui/window_commands.h"
 #include "window_harness.h"
 
@@ -77,7 +81,7 @@ private slots:
         QVERIFY(!entry->fields[0].starts_with(' '));
         const QStringList card = harness.Window().Card()->Blocks();
         QCOMPARE(card.size(), 3);
-        QCOMPARE(card[0], Shown(harness.Lists().RowText(sub, 8)));
+        QCOMPARE(card[0], Shown(TrimBlanks(harness.Lists().RowText(sub, 8))));
         QVERIFY(card[2].contains(Shown(harness.Lists().RowText(sub, 9)) + QStringLiteral(": (")));
         QVERIFY(!harness.Lists().RowEntry(harness.Rows()).has_value());
     }
@@ -181,6 +185,60 @@ private slots:
         QCOMPARE(harness.Status(), QStringLiteral("1000 Namen wurden gefunden."));
         QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1336});
         QCOMPARE(harness.messages.Shown()[0].icon, MessageIcon::kInformation);
+    }
+
+    void TheLineLimitNeverInterruptsTyping() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        harness.Type(InputField::kName, QStringLiteral("e"));
+        // The mode box starts the search as a command: the limit comes as a box.
+        QComboBox* modes = harness.Window().Inputs()->ModeBox();
+        modes->setCurrentIndex(5);
+        emit modes->activated(5);
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1336});
+        harness.messages.Clear();
+        // Each keystroke searches again; now the limit is reported above the list.
+        harness.Edit(InputField::kName)->setFocus();
+        harness.Type(InputField::kName, QStringLiteral("r"));
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.Rows(), 1000);
+        QVERIFY(harness.messages.Shown().empty());
+        NoticeBar* notices = harness.Window().Pane()->Notices();
+        QCOMPARE(notices->Text(), UiString(1336));
+        QCOMPARE(notices->focusPolicy(), Qt::NoFocus);
+        harness.Type(InputField::kName, QStringLiteral("x"));
+        QCOMPARE(harness.Edit(InputField::kName)->text(), QStringLiteral("erx"));
+        QVERIFY(harness.Edit(InputField::kName)->hasFocus());
+        QVERIFY(harness.WaitForSearches());
+        QVERIFY(harness.messages.Shown().empty());
+        harness.Edit(InputField::kName)->setText(QStringLiteral("e"));
+        // Enter starts the search as a command: the box is shown.
+        QTest::keyClick(harness.Edit(InputField::kName), Qt::Key_Return);
+        QVERIFY(harness.WaitForSearches());
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1336});
+        // Another list takes the notice away.
+        harness.ChooseInTree(ListType::kTowns);
+        QCOMPARE(notices->Text(), QString());
+    }
+
+    void LettersTypedIntoABookPositionItThroughTheLookup() {
+        WindowHarness harness;
+        OpenBerlin(harness);
+        auto* view = static_cast<ListView*>(harness.View());
+        QSignalSpy typed(view, &ListView::TypeAhead);
+        view->setFocus();
+        QTest::keyClicks(view, QStringLiteral("sch"));
+        QCOMPARE(typed.count(), 3);
+        QCOMPARE(typed.last().at(0).toString(), QStringLiteral("sch"));
+        const int row = harness.Lists().FocusedRow();
+        QCOMPARE(row, harness.Lists().Sources().For(ListType::kNames).FindRow("sch"));
+        QVERIFY(harness.Cell(row, 0).startsWith(QStringLiteral("Sch")));
+        // As a click: the row's surname goes into the name field.
+        QCOMPARE(harness.Edit(InputField::kName)->text(), harness.Cell(row, 0).trimmed());
+        // Letters that start no surname leave the list where it is.
+        QTest::keyClicks(view, QStringLiteral("qqq"));
+        QCOMPARE(harness.Lists().FocusedRow(), row);
     }
 
     void TheActivityDisplayTurnsOnlyWhileSearching() {

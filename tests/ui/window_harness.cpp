@@ -9,6 +9,7 @@
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
+#include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/navigation_tree.h"
 #include "ui/plain_input_fields.h"
@@ -55,8 +56,17 @@ void WindowHarness::Trigger(int command) { window_->Commands().Action(command)->
 
 QLineEdit* WindowHarness::Edit(InputField field) { return window_->Inputs()->Edit(field); }
 
-void WindowHarness::Type(InputField field, const QString& text) {
-    QTest::keyClicks(Edit(field), text);
+void WindowHarness::Type(InputField field, const QString& text) { TypeInto(Edit(field), text); }
+
+void TypeInto(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            // Characters beyond ASCII have no key code of the test keyboard.
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 QString WindowHarness::Cell(int row, int column) {

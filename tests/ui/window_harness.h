@@ -16,6 +16,7 @@
 #include "ui/input_field.h"
 
 class QLineEdit;
+class QWidget;
 class QTreeView;
 
 namespace vendarion {
@@ -69,6 +70,9 @@ private:
     TempDir dir_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// Types text key by key, also characters that no key of the test keyboard makes.
+void TypeInto(QWidget* widget, const QString& text);
 
 // Windows-1252 bytes as the window shows them.
 QString Shown(std::string_view cp1252);

@@ -1,17 +1,27 @@
 // The window around the lists: its commands and their states, the exit with its
 // question, the saved placement and view settings.
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidgetItemIterator>
 
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
+#include "ui/list_pane.h"
 #include "ui/list_searches.h"
 #include "ui/main_window.h"
+#include "ui/navigation_tree.h"
+#include "ui/notice_bar.h"
+#include "ui/program_font.h"
 #include "ui/window_commands.h"
 #include "window_harness.h"
 
@@ -39,8 +49,9 @@ private slots:
         QCOMPARE(Read(harness.settings, setting::kInformation), 1);
         QCOMPARE(Read(harness.settings, setting::kInputFlags), 63);
         QCOMPARE(Read(harness.settings, setting::kZoomed), 0);
+        const int town_width = Scaled(200, FontScale(harness.View()->font()));
         QVERIFY(QString::fromStdString(Read(harness.settings, setting::ColumnWidths("Ort")))
-                    .startsWith(QStringLiteral("200,")));
+                    .startsWith(QString::number(town_width) + QLatin1Char(',')));
         const QStringList pos =
             QString::fromStdString(Read(harness.settings, setting::kPos)).split(QLatin1Char(','));
         QCOMPARE(pos.size(), 4);
@@ -118,6 +129,84 @@ private slots:
         harness.Trigger(40038);
         harness.Trigger(40022);
         QCOMPARE(harness.Lists().Type(), ListType::kPostalCodes);
+    }
+
+    void TheListMarksAreOneChoice() {
+        WindowHarness harness;
+        WindowCommands& commands = harness.Window().Commands();
+        QAction* towns = commands.Action(40021);
+        QAction* banks = commands.Action(40036);
+        QVERIFY(towns->actionGroup() != nullptr);
+        QVERIFY(towns->actionGroup()->isExclusive());
+        QCOMPARE(banks->actionGroup(), towns->actionGroup());
+        QCOMPARE(commands.Action(40029)->actionGroup(), towns->actionGroup());
+        harness.Trigger(40021);
+        QVERIFY(towns->isChecked());
+        // Choosing the shown list again keeps its mark.
+        harness.Trigger(40021);
+        QVERIFY(towns->isChecked());
+        harness.Trigger(40036);
+        QVERIFY(banks->isChecked());
+        QVERIFY(!towns->isChecked());
+        harness.ChooseInTree(ListType::kNone);
+        QCOMPARE(towns->actionGroup()->checkedAction(), commands.Action(40038));
+    }
+
+    void EveryWidgetUsesTheListsFontFamily() {
+        WindowHarness harness;
+        const QString family = QFontInfo(harness.View()->font()).family();
+        QCOMPARE(QFontInfo(harness.Window().Tree()->font()).family(), family);
+        QCOMPARE(QFontInfo(harness.Edit(InputField::kTown)->font()).family(), family);
+        QCOMPARE(QFontInfo(harness.Window().menuBar()->font()).family(), family);
+        QCOMPARE(harness.View()->font().pointSize(), 9);
+    }
+
+    void CharactersWithoutAByteInTheDataAreRefused() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kTowns);
+        harness.Type(InputField::kTown, QStringLiteral("Łódź"));
+        QCOMPARE(harness.Edit(InputField::kTown)->text(), QStringLiteral("ód"));
+        QVERIFY(harness.Window().Pane()->Notices()->Text().contains(QStringLiteral("Zeichen")));
+        QVERIFY(harness.messages.Shown().empty());
+        harness.Edit(InputField::kName)->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("Wałęsa"));
+        harness.Edit(InputField::kName)->paste();
+        QCOMPARE(harness.Edit(InputField::kName)->text(), QString());
+        harness.ChooseInTree(ListType::kBankCodes);
+        TypeInto(harness.Window().Pane()->SearchBox(), QStringLiteral("€ő"));
+        QCOMPARE(harness.Window().Pane()->SearchBox()->text(), QStringLiteral("€"));
+    }
+
+    void TheNodesWithoutAListShowAPageAndNoCard() {
+        WindowHarness harness;
+        ListPane* pane = harness.Window().Pane();
+        QVERIFY(!harness.View()->isVisible());
+        QVERIFY(!harness.Window().Card()->isVisible());
+        const QString page = pane->Page();
+        QVERIFY(page.contains(QStringLiteral("Strg+G")));
+        int entries = 0;
+        for (const BookInfo& book : harness.sample.books) entries += book.entry_count;
+        QVERIFY(page.contains(QLocale(QLocale::German).toString(entries) +
+                              QStringLiteral(" Einträge in 3 Ortsnetzen")));
+        harness.ChooseInTree(ListType::kTowns);
+        QVERIFY(harness.View()->isVisible());
+        QCOMPARE(pane->Page(), QString());
+        QVERIFY(!harness.Window().Card()->isVisible());
+        harness.Type(InputField::kTown, QStringLiteral("Berl"));
+        harness.Trigger(40020);
+        QVERIFY(harness.Window().Card()->isVisible());
+        harness.ChooseInTree(ListType::kTown);
+        QVERIFY(pane->Page().contains(QStringLiteral("<h3>Berlin</h3>")));
+        QVERIFY(!harness.Window().Card()->isVisible());
+        // The tree shows its captions whole.
+        QTreeWidget* tree = harness.Window().Tree();
+        const QFontMetrics metrics(tree->font());
+        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+            const QRect rect = tree->visualItemRect(*it);
+            const int needed =
+                rect.left() + tree->iconSize().width() + metrics.horizontalAdvance((*it)->text(0));
+            QVERIFY2(needed < tree->viewport()->width(), qPrintable((*it)->text(0)));
+        }
     }
 
     void TheToolbarCanBeHiddenAndStaysSo() {

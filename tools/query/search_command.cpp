@@ -129,14 +129,20 @@ int ColumnCount(ListType type) {
 }
 
 // Prints up to count rows of the shown list from row first, cells tab-separated.
+// The display name (column 8) is printed without the blank it ends with.
 void PrintRows(SearchControl& control, int first, int count) {
+    constexpr int kDisplayNameColumn = 8;
     const int columns = ColumnCount(control.Inputs().list_type);
     ListRows& rows = control.Rows();
     for (int r = first; r < rows.Count() && r - first < count; ++r) {
         std::string line;
         for (int c = 0; c < columns; ++c) {
             if (c > 0) line.push_back('\t');
-            line += Cp1252ToUtf8(rows.Text(r, c));
+            std::string cell = rows.Text(r, c);
+            if (columns > kDisplayNameColumn && c == kDisplayNameColumn) {
+                while (!cell.empty() && cell.back() == ' ') cell.pop_back();
+            }
+            line += Cp1252ToUtf8(cell);
         }
         line.push_back('\n');
         std::fwrite(line.data(), 1, line.size(), stdout);

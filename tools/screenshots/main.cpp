@@ -19,6 +19,7 @@
 #include "ui/list_searches.h"
 #include "ui/main_window.h"
 #include "ui/plain_input_fields.h"
+#include "ui/program_font.h"
 #include "ui/window_commands.h"
 
 namespace vendarion {
@@ -112,6 +113,7 @@ int Run(const Options& options) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    vendarion::UseProgramFont(application);
     vendarion::Options options;
     if (!vendarion::ParseOptions(argc, argv, &options)) {
         std::fprintf(stderr,
