@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the main window on the sample data set under a virtual X server, at
-# 1280x800 and 1920x1080: the town list, a whole book, a search result with its
-# detail card, the bank codes. Usage: scripts/screenshots.sh [OUT_DIR] [PRESET]
+# 1280x800 and 1920x1080: the start page, the town list after typing Köln, a whole
+# book, a search result with its detail card, the bank codes.
+# Usage: scripts/screenshots.sh [OUT_DIR] [PRESET]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-build/screenshots}

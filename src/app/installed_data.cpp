@@ -1,7 +1,9 @@
 #include "app/installed_data.h"
 
 #include <array>
+#include <cstdio>
 
+#include "app/archive_locator.h"
 #include "app/platform.h"
 #include "app/settings_file.h"
 #include "base/setting_names.h"
@@ -32,7 +34,7 @@ std::vector<std::string> InstalledDataFolders(std::string_view data_dirs,
         const std::size_t colon = data_dirs.find(':');
         std::string_view dir = data_dirs.substr(0, colon);
         while (dir.size() > 1 && dir.back() == '/') dir.remove_suffix(1);
-        // Relative entries are to be ignored by the base-directory rules.
+        // Only absolute folders count.
         if (!dir.empty() && dir.front() == '/') {
             folders.push_back(std::string(dir) + std::string(kDataSubfolder));
         }
@@ -56,14 +58,31 @@ std::optional<std::string> FindInstalledData(Platform& platform,
 }
 
 bool WriteArchiveSettings(const std::string& settings_path, const std::string& folder) {
-    if (!CreateSettingsFile(settings_path)) return false;
-    SettingsFile settings(settings_path);
+    // Written whole beside the final name and renamed over it, so that a failure
+    // half-way leaves no settings file that a later start would take as set up.
+    const std::string draft = settings_path + ".new";
+    std::remove(draft.c_str());
+    if (!CreateSettingsFile(draft)) return false;
+    SettingsFile settings(draft);
     const std::array<TextSetting, 4> values = {setting::kIndexFilename, setting::kCodeFilename,
                                                setting::kListFilename, setting::kDataFilename};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!Write(settings, values[i], Joined(folder, kArchiveNames[i]))) return false;
+    bool written = true;
+    for (std::size_t i = 0; i < values.size() && written; ++i) {
+        written = Write(settings, values[i], Joined(folder, kArchiveNames[i]));
     }
-    return true;
+    if (written && std::rename(draft.c_str(), settings_path.c_str()) == 0) return true;
+    std::remove(draft.c_str());
+    return false;
+}
+
+bool SetUpUnlessDone(Platform& platform, const std::string& settings_path,
+                     std::string_view data_dirs, std::string_view build_data_folder) {
+    if (platform.FileExists(settings_path)) return false;
+    const std::string program_folder = FolderOf(platform.ProgramPath());
+    if (platform.FileExists(program_folder + DataSet::kIndexFile)) return false;
+    const std::optional<std::string> folder =
+        FindInstalledData(platform, InstalledDataFolders(data_dirs, build_data_folder));
+    return folder && WriteArchiveSettings(settings_path, *folder);
 }
 
 }  // namespace vendarion

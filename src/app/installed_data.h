@@ -25,8 +25,15 @@ std::optional<std::string> FindInstalledData(Platform& platform,
                                              const std::vector<std::string>& folders);
 
 // Creates the settings file and writes the paths of the four archives in folder.
-// False when the file cannot be created or a value cannot be written.
+// False when the file cannot be created or a value cannot be written; then no
+// settings file is left behind.
 [[nodiscard]] bool WriteArchiveSettings(const std::string& settings_path,
                                         const std::string& folder);
+
+// The whole step: nothing when the settings file exists or the program's folder
+// holds the index archive; otherwise the first complete folder of
+// InstalledDataFolders goes into a new settings file. True when one was written.
+bool SetUpUnlessDone(Platform& platform, const std::string& settings_path,
+                     std::string_view data_dirs, std::string_view build_data_folder);
 
 }  // namespace vendarion

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/archive_locator.h"
 #include "app/drive_dialog.h"
 #include "app/installed_data.h"
 #include "app/linux_platform.h"
@@ -33,19 +32,6 @@ std::string CommandLine(int argc, char** argv) {
     return line;
 }
 
-// A copy that was never set up: the archives of an installed or built copy are
-// written into a new settings file. Nothing happens when the settings file exists
-// or the program's folder holds the archives itself.
-void SetUpUnlessDone(LinuxPlatform& platform, const std::string& settings_path) {
-    if (platform.FileExists(settings_path)) return;
-    if (platform.FileExists(FolderOf(platform.ProgramPath()) + DataSet::kIndexFile)) return;
-    const char* data_dirs = std::getenv("XDG_DATA_DIRS");
-    const std::optional<std::string> folder = FindInstalledData(
-        platform,
-        InstalledDataFolders(data_dirs != nullptr ? data_dirs : "", VENDARION_BUILD_DATA_DIR));
-    if (folder) (void)WriteArchiveSettings(settings_path, *folder);
-}
-
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
@@ -58,7 +44,10 @@ int RunProgram(int argc, char** argv) {
     StartupServices services{settings, messages, platform, drive_chooser};
     if (!CheckOperatingSystem(platform, settings, messages)) return 1;
     if (!CheckToolkitVersion(qVersion(), kRequiredToolkit, messages)) return 1;
-    SetUpUnlessDone(platform, settings.path());
+    // A copy that was never set up finds the archives of an installed or built copy.
+    const char* data_dirs = std::getenv("XDG_DATA_DIRS");
+    (void)SetUpUnlessDone(platform, settings.path(), data_dirs != nullptr ? data_dirs : "",
+                          VENDARION_BUILD_DATA_DIR);
     const StartupSwitches switches = ParseSwitches(CommandLine(argc, argv));
 
     Application data;

@@ -64,6 +64,7 @@ void SearchWorker::Run() {
             signalled_[fired] = false;
             job = jobs_[fired];
             hit_line_limit_.store(false);
+            book_index_.store(0);
         }
         notifications_.SearchStarted();
         if (job) job(*this);

@@ -72,7 +72,7 @@ public:
     bool HitLineLimit() const { return hit_line_limit_.load(); }
     // Worker thread, from a job that walks several books: it is at the book with
     // this index (from 1) among its books. Read from any thread; 0 until a job sets
-    // it, and again after Signal.
+    // it, and again when the worker takes up the next search.
     void SetBookIndex(int index) { book_index_.store(index); }
     int BookIndex() const { return book_index_.load(); }
 

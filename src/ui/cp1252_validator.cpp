@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "base/cp1252.h"
+#include "ui/ui_text.h"
 
 namespace vendarion {
 
@@ -10,14 +10,17 @@ bool TypableInCp1252(const QString& text) {
     for (const QChar c : text) {
         if (c.category() == QChar::Other_Control) return false;
     }
-    const QByteArray utf8 = text.toUtf8();
     std::string converted;
-    return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                        &converted);
+    return FromQString(text, &converted);
 }
 
 QValidator::State Cp1252Validator::validate(QString& input, int& position) const {
     (void)position;
+    for (QChar& c : input) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t')) {
+            c = QLatin1Char(' ');
+        }
+    }
     return TypableInCp1252(input) ? Acceptable : Invalid;
 }
 

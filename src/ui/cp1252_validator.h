@@ -1,7 +1,8 @@
 // Accepts only texts whose every character has a Windows-1252 byte (and no control
 // characters): the directory's texts are Windows-1252, so a character outside it
 // could only be replaced, and a search for the replaced text would be wrong. The
-// field refuses such a keystroke or paste and emits QLineEdit::inputRejected.
+// field refuses such a keystroke or paste and emits QLineEdit::inputRejected. Line
+// breaks and tabs of a pasted text become blanks.
 #pragma once
 
 #include <QValidator>

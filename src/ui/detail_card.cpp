@@ -1,6 +1,8 @@
 #include "ui/detail_card.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/program_font.h"
 #include "ui/ui_text.h"
@@ -12,14 +14,19 @@ constexpr int kBlockGap = 6;
 constexpr int kTitlePoints = 12;
 constexpr int kTextPoints = 11;
 
-double CardScale() { return FontScale(ProgramFont(kTextPoints)); }
+// An address line of this many letters ("Reuschenberger Str.  32") fits one line.
+constexpr int kAddressLetters = 24;
+
+int TextWidth() {
+    const double letters = AverageLetterWidth(ProgramFont(kTextPoints)) * kAddressLetters;
+    return std::max(DetailCard::kWidth, static_cast<int>(std::ceil(letters)));
+}
 
 }  // namespace
 
-int DetailCard::ScaledWidth() { return Scaled(kWidth, CardScale()) + 2 * kPadding; }
+int DetailCard::ScaledWidth() { return TextWidth() + 2 * kPadding; }
 
-DetailCard::DetailCard(QWidget* parent)
-    : QWidget(parent), area_(Scaled(kWidth, CardScale()), Scaled(kHeight, CardScale())) {
+DetailCard::DetailCard(QWidget* parent) : QWidget(parent), area_(TextWidth(), kHeight) {
     setFixedSize(area_.width() + 2 * kPadding, area_.height() + 2 * kPadding);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

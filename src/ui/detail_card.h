@@ -1,7 +1,7 @@
 // The address card of the detailed view: the blocks of the focused row's card text
 // drawn one below the other in a 145 x 180 pixel rectangle, the first bold. The
-// rectangle grows with the card's font (FontScale), so that an address drawn in our
-// font fits the lines it fits in the font the rectangle was drawn for.
+// rectangle is widened where needed so that a street with its house number fits
+// one line of the card's font.
 #pragma once
 
 #include <QStringList>
@@ -15,14 +15,14 @@ class DetailCard final : public QWidget {
     Q_OBJECT
 
 public:
-    // The text area before scaling; a frame with a margin of kPadding surrounds it.
+    // The smallest text area; a frame with a margin of kPadding surrounds it.
     static constexpr int kWidth = 145;
     static constexpr int kHeight = 180;
     static constexpr int kPadding = 6;
 
     explicit DetailCard(QWidget* parent = nullptr);
 
-    // The width of the whole card, frame included, after scaling.
+    // The width of the whole card, frame included.
     static int ScaledWidth();
 
     // Windows-1252 blocks; empty clears the card.

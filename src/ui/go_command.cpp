@@ -165,7 +165,6 @@ void GoCommand::OpenSurname() {
 
 void GoCommand::SetUpTownSet() {
     const std::vector<int> rows = lists_.SelectedRows();
-    (void)lists_.ChooseTowns({});
     if (rows.size() < 2) return;
     const int count = static_cast<int>(rows.size());
     if (messages_.Show({kSearchMarkedTowns, FormatString(kSearchMarkedTowns, count),
@@ -173,6 +172,7 @@ void GoCommand::SetUpTownSet() {
         MessageAnswer::kYes) {
         return;
     }
+    // The set of an earlier combination is replaced only now: declining keeps it.
     std::vector<int> books;
     for (const int row : rows) books.push_back(lists_.Sources().Towns().Book(row));
     if (lists_.ChooseTowns(books)) {

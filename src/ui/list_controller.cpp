@@ -319,10 +319,10 @@ std::vector<int> ListController::SelectedRows() const {
     return rows;
 }
 
-void ListController::SelectRow(int row) {
+void ListController::SelectRow(int row, bool fill) {
     if (row < 0 || row >= model_.rowCount()) return;
     const bool quiet = suppress_fill_;
-    suppress_fill_ = true;
+    suppress_fill_ = quiet || !fill;
     QTreeView* view = widgets_.pane->View();
     const QModelIndex index = model_.index(row, 0);
     view->selectionModel()->setCurrentIndex(
@@ -392,10 +392,7 @@ void ListController::OnTypeAhead(const QString& typed) {
         }
     }
     if (row < 0 || !StartsWithText(std::string(TrimBlanks(RowText(row, 0))), text, digits)) return;
-    // As a click on the row would: the row is written into its field.
-    QTreeView* view = widgets_.pane->View();
-    view->setCurrentIndex(model_.index(row, 0));
-    view->scrollTo(model_.index(row, 0), QAbstractItemView::PositionAtTop);
+    SelectRow(row, true);
 }
 
 void ListController::OnSearchTextEdited() {

@@ -61,9 +61,9 @@ public:
     int FocusedRow() const;
     // The selected rows in row order.
     std::vector<int> SelectedRows() const;
-    // Makes row the focused and only selected row and scrolls it to the top, without
-    // writing it into an input field.
-    void SelectRow(int row);
+    // Makes row the focused and only selected row and scrolls it to the top; with
+    // fill, as a click would, the row is written into its input field.
+    void SelectRow(int row, bool fill = false);
     void SelectAllRows();
     ListSources& Sources() { return sources_; }
     // True while the window itself moves the selection (positioning, switching

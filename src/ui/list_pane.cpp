@@ -24,6 +24,7 @@ ListPane::ListPane(QWidget* parent)
       title_(new QLabel(this)),
       strip_(new QWidget(this)),
       status_(new QLabel(strip_)),
+      hint_(new QLabel(strip_)),
       search_area_(new QWidget(strip_)),
       search_box_(new QLineEdit(search_area_)),
       search_hint_(new QLabel(search_area_)),
@@ -52,6 +53,12 @@ ListPane::ListPane(QWidget* parent)
     auto* strip_layout = new QHBoxLayout(strip_);
     strip_layout->setContentsMargins(4, 2, 4, 2);
     strip_layout->addWidget(status_, 1, Qt::AlignTop);
+    hint_->setFont(ProgramFont(9));
+    hint_->setForegroundRole(QPalette::PlaceholderText);
+    hint_->hide();
+    strip_layout->addWidget(hint_, 0, Qt::AlignTop);
+    hint_expiry_.setSingleShot(true);
+    connect(&hint_expiry_, &QTimer::timeout, hint_, &QLabel::hide);
     strip_layout->addWidget(search_area_);
 
     // The last column takes the room that is left, so the list fills the pane.
@@ -91,6 +98,14 @@ void ListPane::SetTitle(const QString& title) { title_->setText(title); }
 void ListPane::SetStatus(const QString& text) {
     if (status_->text() != text) status_->setText(text);
 }
+
+void ListPane::ShowHint(const QString& text, int milliseconds) {
+    hint_->setText(text);
+    hint_->show();
+    hint_expiry_.start(milliseconds);
+}
+
+QString ListPane::Hint() const { return hint_->isHidden() ? QString() : hint_->text(); }
 
 void ListPane::ShowSearchBox(bool shown, int hint_id) {
     search_hint_->setText(hint_id != 0 ? UiString(hint_id) : QString());

@@ -4,6 +4,7 @@
 // nodes without rows, a short page of text.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -32,6 +33,9 @@ public:
     void SetTitle(const QString& title);
     // Repaints only when the text changed.
     void SetStatus(const QString& text);
+    // A short hint beside the count text, gone after the given time.
+    void ShowHint(const QString& text, int milliseconds);
+    QString Hint() const;
     // Shows the search box with the hint below it (string id), or hides it.
     void ShowSearchBox(bool shown, int hint_id = 0);
     // Hides the list (and the status line) for the lists without rows; the page
@@ -55,6 +59,8 @@ private:
     QLabel* title_;
     QWidget* strip_;
     QLabel* status_;
+    QLabel* hint_;
+    QTimer hint_expiry_;
     QWidget* search_area_;
     QLineEdit* search_box_;
     QLabel* search_hint_;

@@ -77,10 +77,12 @@ void ListSearches::AfterSearchStart(StartOutcome outcome) {
             lists_.ShowCard(-1);
             break;
         case StartOutcome::kWholeBook:
+            widgets_.pane->Notices()->Clear();
             lists_.ReloadRows();
             lists_.SelectRow(lists_.Control().PositionedRow());
             break;
         case StartOutcome::kWholeTable:
+            widgets_.pane->Notices()->Clear();
             lists_.ReloadRows();
             lists_.SelectRow(0);
             break;
@@ -123,7 +125,6 @@ void ListSearches::OnSearchStarted() {
     const bool names = lists_.Type() == ListType::kNames || lists_.Type() == ListType::kInternet;
     lists_.SetStatus(UiString(names ? kNoNameFoundYetText : kSearchRunningText));
     widgets_.card->SetBlocks({});
-    widgets_.pane->Notices()->Clear();
     if (Read(services_.settings, setting::kActivityDisplay) != 0) widgets_.activity->Start();
     if (lists_.MultiTown()) progress_.start();
     emit StateChanged();
@@ -160,11 +161,16 @@ void ListSearches::OnSearchFinished() {
         AfterSearchStart(shown == ListRows::Source::kBook    ? StartOutcome::kWholeBook
                          : shown == ListRows::Source::kTable ? StartOutcome::kWholeTable
                                                              : StartOutcome::kWorker);
-    } else if (outcome == FinishOutcome::kInternetFailed) {
-        Tell(0, lists_.Control().InternetFailureText());
-    } else if (outcome == FinishOutcome::kLineLimitHit) {
-        ReportLineLimit();
+        return;
     }
+    // The notice stays while the searches that follow typing keep hitting the limit,
+    // so that it does not come and go with every keystroke.
+    if (outcome == FinishOutcome::kLineLimitHit) {
+        ReportLineLimit();
+        return;
+    }
+    widgets_.pane->Notices()->Clear();
+    if (outcome == FinishOutcome::kInternetFailed) Tell(0, lists_.Control().InternetFailureText());
 }
 
 void ListSearches::ReportLineLimit() {
@@ -172,6 +178,7 @@ void ListSearches::ReportLineLimit() {
         widgets_.pane->Notices()->ShowNotice(UiString(kLineLimitMessage));
         return;
     }
+    widgets_.pane->Notices()->Clear();
     services_.messages.Show({kLineLimitMessage, std::string(LoadString(kLineLimitMessage)),
                              MessageIcon::kInformation, MessageButtons::kOk, MessageAnswer::kOk});
 }

@@ -25,8 +25,8 @@ inline constexpr int kDefaultColumnWidth = 100;
 ListSpec ParseListSpec(std::string_view spec, std::string_view town);
 
 // Column i takes the i-th saved number when there is one and it is an unsigned
-// decimal number, else its default width times scale (the default widths were
-// drawn for a narrower font than ours; saved widths are the user's own).
+// decimal number, else its default width times scale (FontScale of the list's
+// font); saved widths are taken as they are.
 std::vector<int> ColumnWidths(const std::vector<ListColumn>& columns, std::string_view saved,
                               double scale = 1.0);
 

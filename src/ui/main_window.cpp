@@ -26,7 +26,6 @@
 #include "ui/list_types.h"
 #include "ui/list_view.h"
 #include "ui/navigation_tree.h"
-#include "ui/notice_bar.h"
 #include "ui/plain_input_fields.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
@@ -45,9 +44,7 @@ constexpr int kFirstHeight = 760;
 constexpr int kHintMilliseconds = 4000;
 
 QString RefusedCharacterHint() {
-    return QStringLiteral(
-        "Dieses Zeichen kommt in den Verzeichnisdaten nicht vor und kann nicht eingegeben "
-        "werden.");
+    return QStringLiteral("Dieses Zeichen kommt in den Verzeichnisdaten nicht vor.");
 }
 
 }  // namespace
@@ -91,8 +88,7 @@ void MainWindow::BuildLayout() {
     left->setSpacing(8);
     left->addWidget(tree_, 1);
     left->addWidget(card_, 0, Qt::AlignHCenter);
-    // The tree's width was drawn for a narrower font: it grows with ours, and is
-    // never narrower than the card below it.
+    // The tree's width grows with its font, and is never narrower than the card.
     tree_->setFixedWidth(
         std::max(Scaled(kTreeWidth, FontScale(tree_->font())), DetailCard::ScaledWidth()));
     auto* lower = new QHBoxLayout;
@@ -128,9 +124,7 @@ void MainWindow::Connect() {
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
     connect(&lists_->Searches(), &ListSearches::ExitResumed, this, &MainWindow::Exit);
     connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
-    const auto refused = [this] {
-        pane_->Notices()->ShowNotice(RefusedCharacterHint(), kHintMilliseconds);
-    };
+    const auto refused = [this] { pane_->ShowHint(RefusedCharacterHint(), kHintMilliseconds); };
     connect(inputs_, &InputFields::InputRefused, this, refused);
     connect(pane_->SearchBox(), &QLineEdit::inputRejected, this, refused);
 }

@@ -34,24 +34,16 @@ NoticeBar::NoticeBar(QWidget* parent)
     layout->addWidget(icon_, 0, Qt::AlignTop);
     layout->addWidget(text_, 1);
     layout->addWidget(close_, 0, Qt::AlignTop);
-    expiry_.setSingleShot(true);
-    connect(&expiry_, &QTimer::timeout, this, &NoticeBar::Clear);
     connect(close_, &QToolButton::clicked, this, &NoticeBar::Clear);
     hide();
 }
 
-void NoticeBar::ShowNotice(const QString& text, int milliseconds) {
+void NoticeBar::ShowNotice(const QString& text) {
     text_->setText(text);
     show();
-    if (milliseconds > 0) {
-        expiry_.start(milliseconds);
-    } else {
-        expiry_.stop();
-    }
 }
 
 void NoticeBar::Clear() {
-    expiry_.stop();
     text_->clear();
     hide();
 }

@@ -1,11 +1,9 @@
 // A message above the list that never takes the focus: what a search reports while
-// the user is typing (a message box would swallow the following keystrokes), and
-// short hints about refused input. It stays until it is closed, replaced or
-// cleared, or, when shown with a duration, until that time has passed.
+// the user is typing, where a message box would take the following keystrokes. It
+// stays until it is closed, replaced or cleared.
 #pragma once
 
 #include <QFrame>
-#include <QTimer>
 
 class QLabel;
 class QToolButton;
@@ -18,8 +16,7 @@ class NoticeBar final : public QFrame {
 public:
     explicit NoticeBar(QWidget* parent = nullptr);
 
-    // Shows the text; with milliseconds > 0 it hides itself after that time.
-    void ShowNotice(const QString& text, int milliseconds = 0);
+    void ShowNotice(const QString& text);
     void Clear();
     QString Text() const;
 
@@ -27,7 +24,6 @@ private:
     QLabel* icon_;
     QLabel* text_;
     QToolButton* close_;
-    QTimer expiry_;
 };
 
 }  // namespace vendarion

@@ -1,16 +1,9 @@
 #include "ui/place_rows.h"
 
+#include "base/ascii_text.h"
 #include "base/fold_text.h"
 
 namespace vendarion {
-namespace {
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
 
 void PlaceRows::SetTownFilter(std::vector<int> books) {
     filter_ = std::move(books);
@@ -36,8 +29,7 @@ std::string PlaceRows::Text(int row, int column) {
     const ListRecord fields = list_.Parse(record);
     if (column == 0) return std::string(fields.first);
     if (column != 1) return {};
-    if (list_.Kind() == ListKind::kAreaCodes)
-        return std::string(WithoutTrailingBlanks(fields.second));
+    if (list_.Kind() == ListKind::kAreaCodes) return std::string(TrimTrailingBlanks(fields.second));
     return std::string(fields.second);
 }
 

@@ -8,7 +8,7 @@
 namespace vendarion {
 namespace {
 
-constexpr double kReferenceCharWidth = 5.0;
+constexpr double kReferenceLetterWidth = 5.5;
 
 QString Family() { return QStringLiteral("Arial"); }
 
@@ -26,8 +26,13 @@ QFont ProgramFont(int point_size, bool bold) {
     return font;
 }
 
+double AverageLetterWidth(const QFont& font) {
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return QFontMetricsF(font).horizontalAdvance(letters) / static_cast<double>(letters.size());
+}
+
 double FontScale(const QFont& font) {
-    return std::max(1.0, QFontMetricsF(font).averageCharWidth() / kReferenceCharWidth);
+    return std::max(1.0, AverageLetterWidth(font) / kReferenceLetterWidth);
 }
 
 int Scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }

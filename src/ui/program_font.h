@@ -1,9 +1,11 @@
 // The program's one font family: Arial, which the desktop's font configuration
 // resolves to a metric-compatible face (Liberation Sans) where Arial is missing.
 // Every widget uses it: the lists, card and status line at the point sizes they
-// are drawn in, everything else at the desktop's default size. The column widths
-// and the side panel were drawn for a narrower font; FontScale says by how much
-// ours is wider.
+// are drawn in, everything else at the desktop's default size.
+//
+// The default column widths and the width of the side panel are pixels for an
+// 8-point sans serif at 96 dpi, whose letters are 5.5 pixels wide on average;
+// FontScale says how much wider the letters of a font of ours are.
 #pragma once
 
 #include <QFont>
@@ -16,9 +18,10 @@ namespace vendarion {
 void UseProgramFont(QApplication& application);
 QFont ProgramFont(int point_size, bool bold = false);
 
-// Our list font's average character width over that of the font the default
-// widths were drawn with (an 8-point sans serif at 96 dpi, 5 pixels a character);
-// never below 1.
+// The average width of the 52 Latin letters as the font draws them.
+double AverageLetterWidth(const QFont& font);
+// AverageLetterWidth over that of the font the default widths are for; never
+// below 1.
 double FontScale(const QFont& font);
 int Scaled(int pixels, double scale);
 

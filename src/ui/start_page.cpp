@@ -21,6 +21,7 @@ QString SearchStartPage(const DataSetFacts& facts) {
                "<li>Um in mehreren Orten zugleich zu suchen, die Orte in der Ortsliste "
                "markieren und <b>Go!</b> wählen.</li>"
                "</ol>"
+               "<p><b>Tasten</b></p>"
                "<table cellspacing=\"2\">"
                "<tr><td><b>Strg+O</b>, <b>Strg+P</b>, <b>Strg+V</b></td>"
                "<td>Orte, Postleitzahlen, Vorwahlen</td></tr>"

@@ -11,6 +11,8 @@ namespace vendarion {
 QString ToQString(std::string_view cp1252);
 // Characters without a Windows-1252 byte become '?'.
 std::string FromQString(const QString& text);
+// The same; false when a character was replaced.
+bool FromQString(const QString& text, std::string* cp1252);
 // The string table's text of id.
 QString UiString(int id);
 

@@ -52,9 +52,37 @@ TEST(InstalledData, WritesANewSettingsFileWithTheFourPaths) {
     SettingsFile settings(path);
     EXPECT_EQ(Read(settings, setting::kIndexFilename), "/usr/share/vendarion/data/Index.mf");
     EXPECT_EQ(Read(settings, setting::kDataFilename), "/usr/share/vendarion/data/Data.mf");
-    // A folder that cannot hold the file: false, nothing written.
+    // A folder that cannot hold the file: false, nothing left behind.
     Touch(dir.path() + "/file");
     EXPECT_FALSE(WriteArchiveSettings(dir.path() + "/file/Vendarion.reg", "/d"));
+    std::filesystem::create_directories(dir.path() + "/locked");
+    std::filesystem::create_directories(dir.path() + "/locked/Vendarion.reg");
+    EXPECT_FALSE(WriteArchiveSettings(dir.path() + "/locked/Vendarion.reg", "/d"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "/locked/Vendarion.reg.new"));
+}
+
+TEST(InstalledData, TheStepRunsOnlyForACopyThatWasNeverSetUp) {
+    test::TempDir dir;
+    test::FakePlatform platform;
+    platform.program_path = dir.path() + "/bin/vendarion";
+    std::filesystem::create_directories(dir.path() + "/bin");
+    MakeArchives(dir.path() + "/share/vendarion/data", 4);
+    const std::string settings = dir.path() + "/Vendarion.reg";
+    const std::string dirs = dir.path() + "/share";
+    EXPECT_TRUE(SetUpUnlessDone(platform, settings, dirs, ""));
+    SettingsFile written(settings);
+    EXPECT_EQ(Read(written, setting::kListFilename), dirs + "/vendarion/data/List.mf");
+    // A settings file that exists is the user's own.
+    EXPECT_FALSE(SetUpUnlessDone(platform, settings, dirs, ""));
+    std::filesystem::remove(settings);
+    // Archives beside the program are found without a settings file.
+    Touch(dir.path() + "/bin/Index.mf");
+    EXPECT_FALSE(SetUpUnlessDone(platform, settings, dirs, ""));
+    EXPECT_FALSE(std::filesystem::exists(settings));
+    std::filesystem::remove(dir.path() + "/bin/Index.mf");
+    // Nothing complete anywhere: no file, and the start-up asks for the set-up.
+    EXPECT_FALSE(SetUpUnlessDone(platform, settings, dir.path() + "/none", ""));
+    EXPECT_FALSE(std::filesystem::exists(settings));
 }
 
 }  // namespace

@@ -162,6 +162,20 @@ private slots:
         QCOMPARE(header->sectionSize(2), Scaled(150, scale));
     }
 
+    void ACommonHeadingFitsItsDefaultColumn() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kTowns);
+        harness.Type(InputField::kTown, QStringLiteral("Berl"));
+        harness.Trigger(40020);
+        auto* view = static_cast<ListView*>(harness.View());
+        int row = 0;
+        while (row < harness.Rows() && harness.Cell(row, 2) != QStringLiteral("Zahnärzte")) ++row;
+        QVERIFY(row < harness.Rows());
+        const QModelIndex heading = view->model()->index(row, 2);
+        view->scrollTo(heading);
+        QCOMPARE(view->CutCellText(heading), QString());
+    }
+
     void AWidthSavedInAWideWindowFitsANarrowOne() {
         WindowHarness harness;
         harness.Window().resize(1900, 700);

@@ -2,6 +2,7 @@
 // cancelling, the pending restart, the 1000-line limit, bank and foreign codes and
 // the activity display.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -212,13 +213,17 @@ private slots:
         QVERIFY(harness.Edit(InputField::kName)->hasFocus());
         QVERIFY(harness.WaitForSearches());
         QVERIFY(harness.messages.Shown().empty());
-        harness.Edit(InputField::kName)->setText(QStringLiteral("e"));
+        // A whole book shown instead takes the notice away.
+        harness.Window().Inputs()->SetMode(NameMode::kNormal);
+        harness.Type(InputField::kName, QStringLiteral("y"));
+        QVERIFY(harness.Lists().ShowsWholeBook());
+        QCOMPARE(notices->Text(), QString());
         // Enter starts the search as a command: the box is shown.
+        harness.Edit(InputField::kName)->setText(QStringLiteral("e"));
+        harness.Window().Inputs()->SetMode(NameMode::kNameParts);
         QTest::keyClick(harness.Edit(InputField::kName), Qt::Key_Return);
         QVERIFY(harness.WaitForSearches());
         QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1336});
-        // Another list takes the notice away.
-        harness.ChooseInTree(ListType::kTowns);
         QCOMPARE(notices->Text(), QString());
     }
 
@@ -237,7 +242,9 @@ private slots:
         // As a click: the row's surname goes into the name field.
         QCOMPARE(harness.Edit(InputField::kName)->text(), harness.Cell(row, 0).trimmed());
         // Letters that start no surname leave the list where it is.
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
         QTest::keyClicks(view, QStringLiteral("qqq"));
+        QCOMPARE(typed.last().at(0).toString(), QStringLiteral("qqq"));
         QCOMPARE(harness.Lists().FocusedRow(), row);
     }
 

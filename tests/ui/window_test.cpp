@@ -166,7 +166,7 @@ private slots:
         harness.ChooseInTree(ListType::kTowns);
         harness.Type(InputField::kTown, QStringLiteral("Łódź"));
         QCOMPARE(harness.Edit(InputField::kTown)->text(), QStringLiteral("ód"));
-        QVERIFY(harness.Window().Pane()->Notices()->Text().contains(QStringLiteral("Zeichen")));
+        QVERIFY(harness.Window().Pane()->Hint().contains(QStringLiteral("Zeichen")));
         QVERIFY(harness.messages.Shown().empty());
         harness.Edit(InputField::kName)->setFocus();
         QApplication::clipboard()->setText(QStringLiteral("Wałęsa"));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ascii_text.h"
 #include "base/cp1252.h"
 #include "base/fold_text.h"
 #include "commands.h"
@@ -138,11 +139,8 @@ void PrintRows(SearchControl& control, int first, int count) {
         std::string line;
         for (int c = 0; c < columns; ++c) {
             if (c > 0) line.push_back('\t');
-            std::string cell = rows.Text(r, c);
-            if (columns > kDisplayNameColumn && c == kDisplayNameColumn) {
-                while (!cell.empty() && cell.back() == ' ') cell.pop_back();
-            }
-            line += Cp1252ToUtf8(cell);
+            const std::string cell = rows.Text(r, c);
+            line += Cp1252ToUtf8(c == kDisplayNameColumn ? TrimTrailingBlanks(cell) : cell);
         }
         line.push_back('\n');
         std::fwrite(line.data(), 1, line.size(), stdout);

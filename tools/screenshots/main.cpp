@@ -1,6 +1,7 @@
-// vendarion-screenshots: drives the main window over a data set into four typical
-// views (the town list, the whole book of a town, a search result with its detail
-// card, the bank codes) and saves each as a PNG of the screen's size.
+// vendarion-screenshots: drives the main window over a data set into its typical
+// views (the start page, the town list after typing Köln, the whole book of a town,
+// a search result with its detail card, the line-limit notice, the bank codes) and
+// saves each as a PNG of the screen's size.
 //   vendarion-screenshots --data DIR --out DIR [--town TEXT] [--surname TEXT]
 #include <QApplication>
 #include <QComboBox>
@@ -57,6 +58,17 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     return !options->data.empty() && argc % 2 == 1;
 }
 
+// Types key by key; characters beyond ASCII arrive as the text of a key press.
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 void Settle(MainWindow& window) {
     (void)QTest::qWaitFor([&window] { return !window.Lists().Searches().SearchRunning(); }, 60000);
     QTest::qWait(300);
@@ -88,19 +100,33 @@ int Run(const Options& options) {
     (void)QTest::qWaitForWindowExposed(window.get());
     PlainInputFields* inputs = window->Inputs();
 
+    bool saved = Save(*window, options, "start");
+
     window->RunCommand(command::kTowns);
-    QTest::keyClicks(inputs->Edit(InputField::kTown), options.town);
-    bool saved = Save(*window, options, "towns");
+    TypeText(inputs->Edit(InputField::kTown), QStringLiteral("Köln"));
+    saved = Save(*window, options, "towns") && saved;
+
+    inputs->Edit(InputField::kTown)->clear();
+    TypeText(inputs->Edit(InputField::kTown), options.town);
 
     window->RunCommand(command::kGo);
     saved = Save(*window, options, "book") && saved;
 
-    QTest::keyClicks(inputs->Edit(InputField::kName), options.surname);
+    TypeText(inputs->Edit(InputField::kName), options.surname);
     inputs->ModeBox()->setCurrentIndex(2);
     emit inputs->ModeBox()->activated(2);
     Settle(*window);
     window->Lists().SelectRow(std::min(3, window->Lists().RowCount() - 1));
     saved = Save(*window, options, "result") && saved;
+
+    // A search that follows typing reports the line limit above the list.
+    inputs->Edit(InputField::kName)->clear();
+    TypeText(inputs->Edit(InputField::kName), QStringLiteral("e"));
+    inputs->ModeBox()->setCurrentIndex(5);
+    emit inputs->ModeBox()->activated(5);
+    Settle(*window);
+    TypeText(inputs->Edit(InputField::kName), QStringLiteral("r"));
+    saved = Save(*window, options, "notice") && saved;
 
     window->RunCommand(command::kBankCodes);
     window->Lists().SelectRow(std::min(5, window->Lists().RowCount() - 1));
