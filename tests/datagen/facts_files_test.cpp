@@ -80,6 +80,28 @@ TEST(FactsFiles, AreaCodesAndPlacesAreWellFormed) {
     }
 }
 
+TEST(FactsFiles, EveryBookStartsWithItsOwnPlace) {
+    // The first place of a book is the town its area code names, or the area code's
+    // own place name when it names no town of the postal list.
+    std::map<std::string, std::string> own_place;
+    for (const auto& row : Read("area_codes.tsv", 5)) {
+        own_place[row[0]] = row[4] == "none" ? row[1] : row[3];
+        EXPECT_EQ(row[4] == "none", row[3].empty()) << row[0];
+    }
+    std::set<std::string> seen;
+    std::map<std::string, std::set<std::string>> codes_of_book;
+    for (const auto& row : Read("book_places.tsv", 3)) {
+        if (seen.insert(row[0]).second) {
+            EXPECT_EQ(row[1], own_place[row[0]]) << row[0];
+        }
+        codes_of_book[row[0]].insert(row[2]);
+    }
+    // Places that no source gives a postal code keep none rather than a neighbour's.
+    EXPECT_EQ(codes_of_book["02204"], (std::set<std::string>{""})) << "Bensberg";
+    EXPECT_EQ(codes_of_book["02203"].count("50667"), 0u) << "the Porz book";
+    EXPECT_EQ(codes_of_book["033051"].count("16515"), 1u) << "Nassenheide";
+}
+
 TEST(FactsFiles, BanksHaveOneMainRecordPerCode) {
     std::set<std::string> codes;
     const TsvRows rows = Read("banks.tsv", 4);
