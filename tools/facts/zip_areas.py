@@ -15,13 +15,15 @@ class ZipAreas:
     """Rows grouped by area code and by folded place name."""
 
     def __init__(self, rows):
-        # rows: (place name, postal code, area code with its leading zero)
+        # rows: (place name, its qualifier such as "am Main" or "b Wittlich", postal
+        # code, area code with its leading zero). A place is known by its name alone
+        # and by its name with the qualifier ("Frankfurt am Main").
         self.by_area = defaultdict(list)
         self.areas_of_place = defaultdict(set)
-        for name, postal, area in rows:
-            key = fold(name)
-            self.by_area[area].append((key, postal))
-            self.areas_of_place[(key, postal)].add(area)
+        for name, qualifier, postal, area in rows:
+            for key in {fold(name), fold(f"{name} {qualifier}")}:
+                self.by_area[area].append((key, postal))
+                self.areas_of_place[(key, postal)].add(area)
 
     def postal_codes_named(self, area, name):
         """Postal codes of the rows of an area code whose place is the given name
@@ -51,11 +53,8 @@ class ZipAreas:
                 counts[area] += 1
         return [a for _, a in sorted(((-n, a) for a, n in counts.items()))]
 
-    def single_municipality_code(self, area, postal_codes_of_name):
-        """The one postal code of the area code's rows when they all name one
-        municipality that has only that code: every place in it shares the code."""
-        places = {place for place, _ in self.by_area.get(area, [])}
-        if len(places) != 1:
-            return None
-        codes = postal_codes_of_name.get(places.pop(), [])
-        return codes[0] if len(codes) == 1 else None
+    def single_postal_code(self, area):
+        """The postal code of the area code's rows when they all have the same one:
+        every place that dials under the area code has it."""
+        codes = {postal for _, postal in self.by_area.get(area, [])}
+        return codes.pop() if len(codes) == 1 else None
