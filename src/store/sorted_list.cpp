@@ -142,8 +142,10 @@ ListRecord SortedList::Parse(ByteView record) const {
     return fields;
 }
 
-// Walks the descriptors until the first key greater than the folded text and takes
-// the block before it (block 0 when the first key is already greater).
+// Walks the descriptors until the first key at or above the folded text and takes
+// the block before it (block 0 when the first key is already there). Stopping at an
+// equal key matters: a town named in many books fills a run of equal keys that may
+// start inside the block before, and the scan must begin there to find its first row.
 int SortedList::ChooseTownBlock(std::string_view folded) const {
     char key[kFoldCapacity];
     for (int k = 0; k < blocks_; ++k) {
@@ -151,12 +153,12 @@ int SortedList::ChooseTownBlock(std::string_view folded) const {
             descriptors_.Sub(k * layout_.descriptor_size, layout_.key_width);
         const std::size_t length =
             FoldText(descriptor.CString(0, layout_.key_width), key, sizeof key);
-        if (CompareFolded({key, length}, folded, -1) > 0) return k > 0 ? k - 1 : 0;
+        if (CompareFolded({key, length}, folded, -1) >= 0) return k > 0 ? k - 1 : 0;
     }
     return blocks_ - 1;
 }
 
-// As for towns, but unfolded and stopping at the first key greater than or equal.
+// As for towns, but unfolded.
 int SortedList::ChooseCodeBlock(std::string_view text) const {
     for (int k = 0; k < blocks_; ++k) {
         const ByteView descriptor =

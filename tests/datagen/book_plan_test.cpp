@@ -57,10 +57,28 @@ TEST(BookPlan, EveryBookHasItsArraysWithinLimits) {
         EXPECT_EQ(plan.area_codes.size(), 1 + MobilePrefixes().size());
         for (const PlaceUse& use : plan.places) {
             EXPECT_LT(static_cast<std::size_t>(use.place_index), plan.place_names.size());
-            EXPECT_LT(static_cast<std::size_t>(use.postal_index), plan.postal_codes.size());
+            // -1: a place whose postal code is not known.
+            EXPECT_GE(use.postal_index, -1);
+            EXPECT_LT(use.postal_index, static_cast<int>(plan.postal_codes.size()));
             EXPECT_GT(use.weight, 0u);
         }
     }
+}
+
+TEST(BookPlan, PlaceWithoutPostalCodeGetsNoneInItsBook) {
+    Facts facts;
+    facts.area_codes = {{"0221", "K\xC3\xB6ln"}, {"02204", "Bensberg"}};
+    facts.places = {{"0221", "K\xC3\xB6ln", "50667"},
+                    {"0221", "K\xC3\xB6ln", "50668"},
+                    {"02204", "Bensberg", ""}};
+    const auto plans = PlanBooks(facts, DataSize::kSample);
+    ASSERT_EQ(plans.size(), 2u);
+    EXPECT_EQ(plans[0].postal_codes, (std::vector<std::string>{"50667", "50668"}));
+    EXPECT_TRUE(plans[1].postal_codes.empty());
+    ASSERT_EQ(plans[1].places.size(), 1u);
+    EXPECT_EQ(plans[1].places[0].postal_index, -1);
+    EXPECT_GT(plans[1].places[0].weight, 0u);
+    EXPECT_GT(plans[1].entries, 0u);
 }
 
 TEST(BookPlan, ParsesSizeNames) {

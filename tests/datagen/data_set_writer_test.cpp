@@ -146,5 +146,25 @@ TEST(DataSetWriter, BooksAreNumberedInOrderWithTheirArrays) {
     EXPECT_NE(AreaCodesText(plans).find("030\tBerlin\t"), std::string::npos);
 }
 
+TEST(DataSetWriter, ListsHaveOneLinePerTownOrCodeAndBook) {
+    BookPlan koeln;
+    koeln.postal_codes = {"50668", "50667"};
+    koeln.place_names = {"K\xC3\xB6ln", "Porz"};
+    koeln.places = {{0, 0, 1}, {0, 1, 1}, {1, 1, 1}};
+    BookPlan porz;
+    porz.place_names = {"K\xC3\xB6ln"};
+    porz.places = {{0, -1, 1}};
+    const std::vector<BookPlan> plans = {koeln, porz};
+    // Köln once per book, under its lowest code in the book, or none.
+    EXPECT_EQ(TownsText(plans),
+              "K\xC3\xB6ln\t50667\t0\n"
+              "Porz\t50667\t0\n"
+              "K\xC3\xB6ln\t\t1\n");
+    // A code of two towns once, with the first of them; no line for the unknown code.
+    EXPECT_EQ(PostalCodesText(plans),
+              "50668\tK\xC3\xB6ln\t0\n"
+              "50667\tK\xC3\xB6ln\t0\n");
+}
+
 }  // namespace
 }  // namespace vendarion::datagen

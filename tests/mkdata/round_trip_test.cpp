@@ -18,7 +18,12 @@ protected:
         files_.files["subscribers.tsv"] +=
             "1\t0\tMeier\tOtto\tvon\t\t  Graf\t\t\tB\xC3\xA4"
             "cker\tMarkt\t2a\t\t\t\t\t987\t5\t0\n"
+            // Family members under their own names: one known from book 0, one
+            // that no main entry has.
+            "1\t1\tM\xC3\xBCller\tEva\t\t\t\t\t\t\t\t\t\t\t\t\t988\t0\t0\n"
+            "1\t1\tSchulz\tTim\t\t\t\t\t\t\t\t\t\t\t\t\t989\t0\t0\n"
             "1\t0\tMayer\tOtto\t\t\t\t\t\t\tRing\t\t\t\t\t\t\t0\t0\n";
+        files_.files["towns.tsv"] += "Bensberg\t\t1\n";  // postal code not known
         files_.WriteTo(dir_.path());
         mkdata::CompileLog log;
         ASSERT_TRUE(mkdata::CompileDataSet(dir_.path(), dir_.path(), {.list_block = 1}, &log))
@@ -40,7 +45,7 @@ protected:
 
 TEST_F(RoundTrip, EntriesDecodeToTheirSourceFields) {
     const std::vector<SubscriberEntry> entries = Entries();
-    ASSERT_EQ(entries.size(), 6u);
+    ASSERT_EQ(entries.size(), 8u);
     const SubscriberEntry& mueller = entries[1];
     EXPECT_EQ(mueller[EntryField::kName], "M\xFCller");
     EXPECT_EQ(mueller[EntryField::kFirstName], "Hans");
@@ -69,8 +74,12 @@ TEST_F(RoundTrip, EntriesDecodeToTheirSourceFields) {
 }
 
 TEST_F(RoundTrip, ListsDictionariesAndIndexesFindWhatWasCompiled) {
-    EXPECT_EQ(data_.Towns().Count(), 3);
+    EXPECT_EQ(data_.Towns().Count(), 4);
     EXPECT_EQ(data_.Towns().FindPrefix("ae"), 1);
+    const ListRecord bensberg = data_.Towns().Parse(data_.Towns().Record(2));
+    EXPECT_EQ(bensberg.first, "Bensberg");
+    EXPECT_EQ(bensberg.second, "");
+    EXPECT_EQ(bensberg.book, 1);
     EXPECT_EQ(data_.PostalCodes().FindPrefix("52"), 1);
     EXPECT_EQ(data_.AreaCodes().FindPrefix("0241"), 0);  // "0241" sorts before "030"
     BookList& books = data_.Books();
@@ -98,6 +107,23 @@ TEST_F(RoundTrip, ListsDictionariesAndIndexesFindWhatWasCompiled) {
     int position = 0;
     EXPECT_GE(books.Banks().NextMatch(&position, "10115"), 0);
     EXPECT_EQ(books.Books().Name(1), "Aachen");
+}
+
+TEST_F(RoundTrip, NameIndexListsTheBooksOfSubEntrySurnames) {
+    BookList& books = data_.Books();
+    const NameToBooks& names = data_.NameIndex();
+    std::vector<std::int16_t> found;
+    const int mueller = names.Find(books, "M\xFCller");
+    ASSERT_GE(mueller, 0);
+    EXPECT_EQ(names.BookCount(mueller), 2) << "main entry in book 0, sub-entry in book 1";
+    EXPECT_EQ(names.Books(mueller, 0, 1, &found), 2);
+    EXPECT_EQ(found, (std::vector<std::int16_t>{0, 1}));
+    const int schulz = names.Find(books, "Schulz");
+    ASSERT_GE(schulz, 0);
+    EXPECT_EQ(names.Name(books, schulz), "Schulz");
+    found.clear();
+    EXPECT_EQ(names.Books(schulz, 0, 0, &found), 1);
+    EXPECT_EQ(found, (std::vector<std::int16_t>{1}));
 }
 
 }  // namespace

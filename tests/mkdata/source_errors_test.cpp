@@ -64,6 +64,9 @@ TEST(SourceErrors, NameFileAndLine) {
     EXPECT_EQ(CompileWith("books.tsv", "area\t030\n"), "books.tsv:1: 'area' before the first book");
     EXPECT_EQ(CompileWith("areacodes.tsv", "30\tBerlin\t0\n"),
               "areacodes.tsv:1: bad area code '30'");
+    EXPECT_EQ(CompileWith("towns.tsv", "Berlin\t1011\t0\n"), "towns.tsv:1: bad postal code '1011'");
+    EXPECT_EQ(CompileWith("postalcodes.tsv", "\tBerlin\t0\n"),
+              "postalcodes.tsv:1: bad postal code ''");
     EXPECT_EQ(CompileWith("banks.tsv", "1002000\tBank\t10115\tBerlin\n"),
               "banks.tsv:1: sort code must be 8 digits");
     EXPECT_EQ(CompileWith("countries.tsv", "0043\tA\tna\xC3\xAFve \xE2\x98\x83\n"),

@@ -110,6 +110,29 @@ TEST_F(SortedListTest, TownSearchFoldsCaseAndUmlauts) {
     EXPECT_EQ(list.Parse(list.Record(2)).second, "10115");
 }
 
+TEST_F(SortedListTest, TownNamedInManyBooksIsFoundAtItsFirstRow) {
+    SortedList list(ListKind::kTowns);
+    // Blocks of two: [Aachen, Berlin 1], [Berlin 2, Berlin 3], [Berlin 4, Bonn].
+    // The run of Berlin starts inside block 0 and covers two block keys.
+    const std::vector<ListEntry> towns = {{"Aachen", "52062", 1}, {"Berlin", "10115", 2},
+                                          {"Berlin", "12524", 3}, {"Berlin", "13051", 4},
+                                          {"Berlin", "14050", 5}, {"Bonn", "53111", 6}};
+    ASSERT_TRUE(Open(&list, towns, 2));
+    EXPECT_EQ(list.FindPrefix("Berlin"), 1);
+    EXPECT_EQ(list.FindPrefix("BERL"), 1);
+    EXPECT_EQ(list.FindPrefix("Bonn"), 5);
+    // A run that starts exactly at a block boundary: the block before holds nothing
+    // at or after the text, so the answer is the first record of the run's block.
+    const std::vector<ListEntry> aligned = {{"Aachen", "52062", 1},
+                                            {"Aalen", "73430", 2},
+                                            {"K\xF6ln", "50667", 3},
+                                            {"K\xF6ln", "51143", 4},
+                                            {"K\xF6ln", "51147", 5}};
+    ASSERT_TRUE(Open(&list, aligned, 2));
+    EXPECT_EQ(list.FindPrefix("koeln"), 2);
+    EXPECT_EQ(list.Parse(list.Record(2)).second, "50667");
+}
+
 TEST_F(SortedListTest, EmptyListFindsNothing) {
     SortedList list(ListKind::kTowns);
     ASSERT_TRUE(Open(&list, {}, 4));

@@ -48,14 +48,17 @@ int IndexOf(std::vector<std::string>* list, const std::string& text) {
     return static_cast<int>(list->size() - 1);
 }
 
+// A place without a postal code is one town of its own, in the weight and in the
+// book: its people get no postal code.
 void AddPlace(const Place& place, const Counts& counts, BookPlan* plan) {
+    const bool coded = !place.postal_code.empty();
     const double town_size = counts.postal_codes_of_town.at(place.town);
     const double share = std::pow(town_size, kDensityExponent) /
-                         counts.towns_of_postal_code.at(place.postal_code) /
+                         (coded ? counts.towns_of_postal_code.at(place.postal_code) : 1) /
                          counts.books_of_place.at(PlaceKey(place));
     PlaceUse use;
     use.place_index = IndexOf(&plan->place_names, place.town);
-    use.postal_index = IndexOf(&plan->postal_codes, place.postal_code);
+    use.postal_index = coded ? IndexOf(&plan->postal_codes, place.postal_code) : -1;
     use.weight = static_cast<std::uint32_t>(std::lround(share * 10000.0)) + 1;
     plan->places.push_back(use);
 }

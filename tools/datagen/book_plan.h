@@ -22,7 +22,7 @@ enum class DataSize {
 // A town under one postal code of the book, with its share of the book's people.
 struct PlaceUse {
     int place_index = 0;   // into BookPlan::place_names
-    int postal_index = 0;  // into BookPlan::postal_codes
+    int postal_index = 0;  // into BookPlan::postal_codes; -1 when the code is not known
     std::uint32_t weight = 0;
 };
 

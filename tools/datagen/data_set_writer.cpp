@@ -74,10 +74,21 @@ std::string BooksText(const std::vector<BookPlan>& plans) {
 std::string TownsText(const std::vector<BookPlan>& plans) {
     std::string text;
     for (std::size_t book = 0; book < plans.size(); ++book) {
-        for (const PlaceUse& use : plans[book].places) {
-            text += Line({plans[book].place_names[static_cast<std::size_t>(use.place_index)],
-                          plans[book].postal_codes[static_cast<std::size_t>(use.postal_index)],
-                          std::to_string(book)});
+        const BookPlan& plan = plans[book];
+        // Each town once, under its lowest postal code in this book (none when the
+        // book knows none for it).
+        std::vector<std::string> first(plan.place_names.size());
+        std::vector<bool> listed(plan.place_names.size(), false);
+        for (const PlaceUse& use : plan.places) {
+            const auto place = static_cast<std::size_t>(use.place_index);
+            listed[place] = true;
+            if (use.postal_index < 0) continue;
+            const std::string& code = plan.postal_codes[static_cast<std::size_t>(use.postal_index)];
+            if (first[place].empty() || code < first[place]) first[place] = code;
+        }
+        for (std::size_t place = 0; place < listed.size(); ++place) {
+            if (listed[place])
+                text += Line({plan.place_names[place], first[place], std::to_string(book)});
         }
     }
     return text;
@@ -86,9 +97,15 @@ std::string TownsText(const std::vector<BookPlan>& plans) {
 std::string PostalCodesText(const std::vector<BookPlan>& plans) {
     std::string text;
     for (std::size_t book = 0; book < plans.size(); ++book) {
-        for (const PlaceUse& use : plans[book].places) {
-            text += Line({plans[book].postal_codes[static_cast<std::size_t>(use.postal_index)],
-                          plans[book].place_names[static_cast<std::size_t>(use.place_index)],
+        const BookPlan& plan = plans[book];
+        // Each code once, with the first town listed under it.
+        std::vector<bool> listed(plan.postal_codes.size(), false);
+        for (const PlaceUse& use : plan.places) {
+            if (use.postal_index < 0 || listed[static_cast<std::size_t>(use.postal_index)])
+                continue;
+            listed[static_cast<std::size_t>(use.postal_index)] = true;
+            text += Line({plan.postal_codes[static_cast<std::size_t>(use.postal_index)],
+                          plan.place_names[static_cast<std::size_t>(use.place_index)],
                           std::to_string(book)});
         }
     }

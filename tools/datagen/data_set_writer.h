@@ -17,7 +17,9 @@ namespace vendarion::datagen {
 void GenerateSubscribers(const Facts& facts, const std::vector<BookPlan>& plans, std::uint64_t seed,
                          TextSink* sink);
 
-// The contents of books.tsv, towns.tsv, postalcodes.tsv and areacodes.tsv.
+// The contents of books.tsv, towns.tsv, postalcodes.tsv and areacodes.tsv. The
+// town list has one line per town and book, the postal-code list one per code and
+// book.
 std::string BooksText(const std::vector<BookPlan>& plans);
 std::string TownsText(const std::vector<BookPlan>& plans);
 std::string PostalCodesText(const std::vector<BookPlan>& plans);

@@ -18,7 +18,7 @@ struct AreaCode {
 struct Place {
     std::string area_code;
     std::string town;
-    std::string postal_code;
+    std::string postal_code;  // empty when the place's postal code is not known
 };
 
 struct WeightedName {

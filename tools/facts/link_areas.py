@@ -4,7 +4,8 @@ A book is one area code. The place name of an area code is matched against the
 town names by folded name; when several towns share that name, the postal region
 (first two postal-code digits) that the neighbouring area codes (same leading
 digits) already link to decides. Towns without an area code of their own join the
-book whose main town has the numerically nearest postal code in the same region.
+book of the area code that the zip list gives them, else the book whose main town
+has the numerically nearest postal code in the same region.
 """
 
 import bisect
@@ -156,18 +157,78 @@ def link(area_codes, towns):
     return links
 
 
-def assign_books(area_codes, towns, links):
+def _zip_areas(town, zips, links, towns):
+    """The area codes that the zip list gives the town, without those far from it:
+    an area code whose neighbours (same first three digits) are linked to towns of
+    other postal zones only (the list has a few such slips, Frankfurt (Oder) under
+    069)."""
+    zone = town.main_postal_code()[0]
+    found = []
+    for area in zips.areas_of_town(town):
+        zones = {towns[t].main_postal_code()[0] for c, (t, _) in links.items() if c[:3] == area[:3]}
+        if not zones or zone in zones:
+            found.append(area)
+    return found
+
+
+def drop_far_links(links, towns, zips):
+    """Drops the links to a town that the zip list puts in another zone of the
+    numbering plan (none of its area codes shares the first digit after the zero):
+    a different town of the same name."""
+    kept = {}
+    for code, (town, kind) in links.items():
+        areas = _zip_areas(towns[town], zips, links, towns)
+        if areas and not any(area[:2] == code[:2] for area in areas):
+            continue
+        kept[code] = (town, kind)
+    return kept
+
+
+def assign_books(area_codes, towns, links, zips):
     """Returns {area code: [(town name, postal code), ...]}, the places of each book
-    (its linked town first), and the number of towns that joined a book by nearness.
-    A town-linked book holds all postal codes of its town, a district book only the
-    town's first; an unlinked area code gets its own name with the postal code of
-    its nearest linked neighbour."""
+    (its own place first), and figures of how the places were found.
+
+    A town-linked book holds all postal codes of its town. A district book holds the
+    district, named as its area code names it ("Köln-Porz"), under the district's
+    postal codes when they are known (the town has one postal code, or the zip list
+    tells its parts apart); an unlinked area code holds
+    its own name under the postal codes that the zip list gives the place (or all
+    places of the area code, when they share one). A place
+    whose postal code is not known is listed with an empty one, never with a
+    neighbour's. Towns without an area code of their own join the book of the area
+    code that the zip list gives them, else the book whose linked town has the
+    numerically nearest postal code in the same region."""
     books = {code: [] for code in area_codes}
+    figures = {"district_postal": 0, "unlinked_postal": 0, "joined_by_zip": 0, "joined": 0}
     for code, (town, kind) in sorted(links.items()):
-        postal_codes = towns[town].postal_codes if kind == TOWN else [towns[town].main_postal_code()]
-        for postal in postal_codes:
-            books[code].append((towns[town].name, postal))
-    linked_towns = {town for town, _ in links.values()}
+        name = towns[town].name
+        postal_codes = towns[town].postal_codes
+        if kind != TOWN:
+            # Named as the area code names the district, so that its row differs from
+            # the town's and sorts after it.
+            name = area_codes[code]
+            postal_codes = postal_codes if len(postal_codes) == 1 else zips.postal_codes_of_town_in(
+                code, towns[town])
+            figures["district_postal"] += bool(postal_codes)
+        for postal in postal_codes or [""]:
+            books[code].append((name, postal))
+    known = {p for town in towns for p in town.postal_codes}
+    for code, name in area_codes.items():
+        if code in links:
+            continue
+        own = zips.postal_codes_named(code, name) or [zips.single_postal_code(code)]
+        own = [p for p in own if p in known]
+        figures["unlinked_postal"] += bool(own)
+        for postal in own or [""]:
+            books[code].append((name, postal))
+    _join_towns(towns, links, zips, books, figures)
+    return books, figures
+
+
+def _join_towns(towns, links, zips, books, figures):
+    # A town named only by district area codes joins a book under its own name too.
+    linked_towns = {town for town, kind in links.values() if kind == TOWN}
+    figures["towns_linked"] = len(linked_towns)
     anchors = defaultdict(list)
     for code, (town, _) in links.items():
         postal = towns[town].main_postal_code()
@@ -175,21 +236,20 @@ def assign_books(area_codes, towns, links):
     every = sorted(a for group in anchors.values() for a in group)
     for group in anchors.values():
         group.sort()
-    joined = 0
     for number, town in enumerate(towns):
         if number in linked_towns:
             continue
+        code = next((a for a in _zip_areas(town, zips, links, towns)
+                     if a in books and _fits(books[a], town)), None)
+        figures["joined_by_zip"] += code is not None
         target = int(town.main_postal_code())
-        code = (_nearest_fitting(anchors.get(town.main_postal_code()[:2], []), target, town, books)
+        code = (code
+                or _nearest_fitting(anchors.get(town.main_postal_code()[:2], []), target, town, books)
                 or _nearest_fitting(every, target, town, books))
         if code is not None:
             for postal in town.postal_codes:
                 books[code].append((town.name, postal))
-            joined += 1
-    for code, name in area_codes.items():
-        if not books[code]:
-            books[code].append((name, _nearest_anchor_postal(code, links, towns)))
-    return books, joined
+            figures["joined"] += 1
 
 
 def _fits(book, town):
@@ -213,15 +273,3 @@ def _nearest_fitting(anchors, target, town, books):
         if _fits(books[anchors[index][1]], town):
             return anchors[index][1]
     return None
-
-
-def _nearest_anchor_postal(code, links, towns):
-    """Postal code of the linked area code with the longest common leading digits
-    (ties: the numerically nearest area code)."""
-    def shared(other):
-        length = 0
-        while length < min(len(code), len(other)) and code[length] == other[length]:
-            length += 1
-        return length
-    best = max(links, key=lambda o: (shared(o), -abs(int(o.ljust(6, "0")) - int(code.ljust(6, "0")))))
-    return towns[links[best][0]].main_postal_code()

@@ -83,7 +83,10 @@ bool ReadList(LineReader* reader, ListKind kind, int book_count, std::vector<Lis
         if (town.empty()) return reader->Fail("empty town name");
         if (!ExpectLength(reader, town, kTownNameMax, "town name")) return false;
         std::int32_t area = 0;
-        if (kind == ListKind::kAreaCodes ? !ParseAreaCode(code, &area) : !IsDigits(code, 5)) {
+        // A town whose postal code is not known has none; a code list needs its code.
+        const bool no_code = town_first && code.empty();
+        if (!no_code &&
+            (kind == ListKind::kAreaCodes ? !ParseAreaCode(code, &area) : !IsDigits(code, 5))) {
             return reader->Fail("bad " +
                                 std::string(kind == ListKind::kAreaCodes ? "area" : "postal") +
                                 " code '" + std::string(code) + "'");

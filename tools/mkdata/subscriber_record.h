@@ -81,6 +81,5 @@ inline void SetId(Record* record, const DictionaryField& field, std::uint32_t id
 }
 
 inline int RecordBook(const Record& record) { return record[0] | (record[1] << 8); }
-inline int RecordLevel(const Record& record) { return record[kRecordFlags] & 7; }
 
 }  // namespace vendarion::mkdata

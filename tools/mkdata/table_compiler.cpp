@@ -60,14 +60,9 @@ public:
             products_->streets[book].push_back(id);
         if (const std::uint32_t id = GetId(record, Field(kHeadings)))
             products_->headings[book].push_back(id);
-        const std::uint32_t surname = GetId(record, Field(kSurnames));
-        if (RecordLevel(record) == 0 && surname != 0) {
-            const std::uint64_t pair =
-                (static_cast<std::uint64_t>(surname) << 16) | static_cast<std::uint64_t>(book);
-            if (products_->name_pairs.empty() || products_->name_pairs.back() != pair) {
-                products_->name_pairs.push_back(pair);
-            }
-        }
+        // Every surname counts, a sub-entry's too: the complete name modes find
+        // sub-entries, so the books they are in must be listed for the name.
+        if (const std::uint32_t id = GetId(record, Field(kSurnames))) surnames_.push_back(id);
     }
 
 private:
@@ -75,10 +70,17 @@ private:
         if (book_ < 0) return;
         SortUnique(&products_->streets[book_]);
         SortUnique(&products_->headings[book_]);
+        SortUnique(&surnames_);
+        for (const std::uint32_t id : surnames_) {
+            products_->name_pairs.push_back((static_cast<std::uint64_t>(id) << 16) |
+                                            static_cast<std::uint64_t>(book_));
+        }
+        surnames_.clear();
     }
 
     TableProducts* products_;
     int book_ = -1;
+    std::vector<std::uint32_t> surnames_;  // of the current book
 };
 
 }  // namespace
