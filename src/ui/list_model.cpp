@@ -49,7 +49,15 @@ int ListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || paused_ || source_ == nullptr || !index.isValid()) return {};
+    if (paused_ || source_ == nullptr || !index.isValid()) return {};
+    if (role == kLevelRole) {
+        constexpr int kLevelColumn = 10;
+        constexpr int kDeepestLevel = 7;
+        const std::string level = source_->Text(index.row(), kLevelColumn);
+        if (level.size() != 1 || level[0] < '1' || level[0] > '0' + kDeepestLevel) return 0;
+        return level[0] - '0';
+    }
+    if (role != Qt::DisplayRole) return {};
     return ToQString(source_->Text(index.row(), index.column()));
 }
 

@@ -17,6 +17,10 @@ class ListModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // The level of a row's entry (0 for a main entry and for rows that are no
+    // entries), from the hidden level column.
+    static constexpr int kLevelRole = Qt::UserRole + 1;
+
     using QAbstractTableModel::QAbstractTableModel;
 
     // Shows a source (null: no rows) with these columns; the source must outlive its

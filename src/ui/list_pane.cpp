@@ -9,6 +9,7 @@
 #include "ui/list_view.h"
 #include "ui/notice_bar.h"
 #include "ui/program_font.h"
+#include "ui/sub_entry_delegate.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
@@ -63,6 +64,7 @@ ListPane::ListPane(QWidget* parent)
 
     // The last column takes the room that is left, so the list fills the pane.
     view_->setFont(ProgramFont(9));
+    view_->setItemDelegate(new SubEntryDelegate(view_));
     view_->setRootIsDecorated(false);
     view_->setUniformRowHeights(true);
     view_->setAllColumnsShowFocus(true);

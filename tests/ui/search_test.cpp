@@ -18,6 +18,7 @@
 #include "ui/activity_display.h"
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
+#include "ui/list_model.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
 #include "ui/list_view.h"
@@ -79,6 +80,10 @@ private slots:
         const std::optional<SubscriberEntry> entry = harness.Lists().RowEntry(sub);
         QVERIFY(entry.has_value());
         QCOMPARE(entry->level, 2);
+        // The name cell is painted with a guide line per level.
+        const QAbstractItemModel* model = harness.View()->model();
+        QCOMPARE(model->index(sub, 0).data(ListModel::kLevelRole).toInt(), 2);
+        QCOMPARE(model->index(0, 0).data(ListModel::kLevelRole).toInt(), 0);
         QVERIFY(!entry->fields[0].starts_with(' '));
         const QStringList card = harness.Window().Card()->Blocks();
         QCOMPARE(card.size(), 3);
