@@ -22,7 +22,7 @@ QString SearchStartPage(const DataSetFacts& facts) {
                "markieren und <b>Go!</b> wählen.</li>"
                "</ol>"
                "<p><b>Tasten</b></p>"
-               "<table cellspacing=\"2\">"
+               "<table cellspacing=\"0\" cellpadding=\"3\">"
                "<tr><td><b>Strg+O</b>, <b>Strg+P</b>, <b>Strg+V</b></td>"
                "<td>Orte, Postleitzahlen, Vorwahlen</td></tr>"
                "<tr><td><b>Strg+N</b></td><td>Namen in Deutschland</td></tr>"
