@@ -10,6 +10,7 @@
 
 #include "query/name_mode.h"
 #include "ui/input_field.h"
+#include "ui/navigation_keys.h"
 
 namespace vendarion {
 
@@ -41,6 +42,8 @@ signals:
     void ModeChosen();
     // A typed or pasted character was refused: it has no Windows-1252 byte.
     void InputRefused(vendarion::InputField field);
+    // A navigation key in a field: the list's selection is to move, not the caret.
+    void MoveRequested(vendarion::InputField field, vendarion::ListMove move);
 };
 
 }  // namespace vendarion

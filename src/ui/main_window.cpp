@@ -25,6 +25,7 @@
 #include "ui/list_searches.h"
 #include "ui/list_types.h"
 #include "ui/list_view.h"
+#include "ui/navigation_keys.h"
 #include "ui/navigation_tree.h"
 #include "ui/plain_input_fields.h"
 #include "ui/program_font.h"
@@ -126,6 +127,7 @@ void MainWindow::Connect() {
     connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
     const auto refused = [this] { pane_->ShowHint(RefusedCharacterHint(), kHintMilliseconds); };
     connect(inputs_, &InputFields::InputRefused, this, refused);
+    connect(inputs_, &InputFields::MoveRequested, this, &MainWindow::OnFieldMove);
     connect(pane_->SearchBox(), &QLineEdit::inputRejected, this, refused);
 }
 
@@ -253,40 +255,35 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pane_->SearchBox() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (Navigate(key->key(), key->modifiers())) return true;
+        if (const ListMove move = ListMoveOf(key->key(), key->modifiers());
+            move != ListMove::kNone) {
+            MoveInList(move);
+            return true;
+        }
         if ((key->modifiers() & Qt::ControlModifier) != 0) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::Navigate(int key, Qt::KeyboardModifiers modifiers) {
-    const bool control = (modifiers & Qt::ControlModifier) != 0;
-    const int focused = lists_->FocusedRow();
-    const int last = lists_->RowCount() - 1;
+void MainWindow::MoveInList(ListMove move) {
     QTreeView* view = pane_->View();
     const int per_page =
         std::max(1, view->viewport()->height() / std::max(1, view->sizeHintForRow(0)));
-    int row = 0;
-    if (!control && key == Qt::Key_Up) {
-        row = focused - 1;
-    } else if (!control && key == Qt::Key_Down) {
-        row = focused + 1;
-    } else if (!control && key == Qt::Key_PageUp) {
-        row = std::max(focused - per_page, 0);
-    } else if (!control && key == Qt::Key_PageDown) {
-        row = std::min(focused + per_page, last);
-    } else if (control && key == Qt::Key_Home) {
-        row = 0;
-    } else if (control && key == Qt::Key_End) {
-        row = last;
-    } else {
-        return false;
-    }
-    if (focused >= 0 && row >= 0 && row <= last && row != focused) {
-        view->setCurrentIndex(view->model()->index(row, 0));
-        view->scrollTo(view->currentIndex());
-    }
-    return true;
+    const int focused = lists_->FocusedRow();
+    const int row = RowAfterMove(move, focused, lists_->RowCount(), per_page);
+    if (row < 0 || row >= lists_->RowCount() || row == focused) return;
+    // As the list's own keys do: the new row becomes the only selected one, and its
+    // text goes into the field of the list.
+    view->setCurrentIndex(view->model()->index(row, 0));
+    view->scrollTo(view->currentIndex());
+}
+
+void MainWindow::OnFieldMove(InputField field, ListMove move) {
+    // In the names of a town, the street and heading fields move only through a
+    // search result, not through the whole book.
+    const bool criterion = field == InputField::kStreet || field == InputField::kHeading;
+    if (lists_->Type() == ListType::kNames && criterion && lists_->ShowsWholeBook()) return;
+    MoveInList(move);
 }
 
 }  // namespace vendarion

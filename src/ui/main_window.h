@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "ui/input_field.h"
+#include "ui/navigation_keys.h"
 #include "ui/window_services.h"
 
 namespace vendarion {
@@ -60,8 +62,9 @@ private:
     // saves the window's settings; true when the window may close.
     bool ConfirmExit();
     void ShowContextMenu(const QPoint& position);
-    // Moves the list's focused row by a navigation key of the search box.
-    bool Navigate(int key, Qt::KeyboardModifiers modifiers);
+    // Moves the list's focused row (a navigation key in a field or the search box).
+    void MoveInList(ListMove move);
+    void OnFieldMove(InputField field, ListMove move);
 
     WindowServices services_;
     std::unique_ptr<SearchDriver> search_;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -44,6 +45,7 @@ PlainInputFields::PlainInputFields(QWidget* parent) : InputFields(parent) {
             connect(edits_[i], &QLineEdit::inputRejected, this,
                     [this, field] { emit InputRefused(field); });
         }
+        edits_[i]->installEventFilter(this);
         connect(edits_[i], &QLineEdit::textEdited, this, [this, field] { emit Edited(field); });
         connect(edits_[i], &QLineEdit::returnPressed, this, [this, field] { emit Entered(field); });
     }
@@ -93,6 +95,20 @@ QWidget* PlainInputFields::MakeNameRow() {
     connect(mode_box_, &QComboBox::activated, this, [this] { emit ModeChosen(); });
     rows_[Index(InputField::kFirstName)] = row;
     return row;
+}
+
+bool PlainInputFields::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return InputFields::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const ListMove move = ListMoveOf(key->key(), key->modifiers());
+    if (move == ListMove::kNone) return InputFields::eventFilter(watched, event);
+    for (int i = 0; i < kInputFieldCount; ++i) {
+        if (edits_[i] == watched) {
+            emit MoveRequested(static_cast<InputField>(i), move);
+            return true;
+        }
+    }
+    return InputFields::eventFilter(watched, event);
 }
 
 std::string PlainInputFields::Text(InputField field) const {

@@ -1,7 +1,8 @@
 // The input fields as plain one-line edits, two to a row in the order Ort, Name
 // (with Vorname and the search mode), Postleitzahl, Straße, Vorwahl, Branche. They
 // complete nothing: a typed text goes to the window as it stands. Postal and area
-// codes take digits only, the other fields the characters of Windows-1252.
+// codes take digits only, the other fields the characters of Windows-1252. The
+// navigation keys move the list's selection instead of the caret.
 #pragma once
 
 #include <array>
@@ -31,6 +32,10 @@ public:
     // For tests: the edit of a field.
     QLineEdit* Edit(InputField field) const { return edits_[static_cast<int>(field)]; }
     QComboBox* ModeBox() const { return mode_box_; }
+
+protected:
+    // Turns the navigation keys of an edit into MoveRequested.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* MakeRow(InputField field, int label_id);

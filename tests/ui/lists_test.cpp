@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -160,6 +161,42 @@ private slots:
         QCOMPARE(header->sectionSize(0), 90);
         QCOMPARE(header->sectionSize(1), Scaled(60, scale));
         QCOMPARE(header->sectionSize(2), Scaled(150, scale));
+    }
+
+    void TheNavigationKeysOfAFieldMoveTheList() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kTowns);
+        harness.Type(InputField::kTown, QStringLiteral("Berl"));
+        QLineEdit* town = harness.Edit(InputField::kTown);
+        town->setFocus();
+        const int berlin = harness.Lists().FocusedRow();
+        QTest::keyClick(town, Qt::Key_Down);
+        QCOMPARE(harness.Lists().FocusedRow(), berlin + 1);
+        QCOMPARE(town->text(), harness.Cell(berlin + 1, 0));
+        QCOMPARE(harness.Lists().SelectedRows(), std::vector<int>{berlin + 1});
+        QTest::keyClick(town, Qt::Key_Up);
+        QCOMPARE(town->text(), QStringLiteral("Berlin"));
+        QTest::keyClick(town, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(harness.Lists().FocusedRow(), harness.Rows() - 1);
+        QTest::keyClick(town, Qt::Key_PageUp);
+        QVERIFY(harness.Lists().FocusedRow() < harness.Rows() - 1);
+        QTest::keyClick(town, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(harness.Lists().FocusedRow(), 0);
+        QCOMPARE(town->text(), harness.Cell(0, 0));
+        QVERIFY(town->hasFocus());
+        // Home alone still moves the caret.
+        QTest::keyClick(town, Qt::Key_Home);
+        QCOMPARE(town->cursorPosition(), 0);
+        QCOMPARE(harness.Lists().FocusedRow(), 0);
+
+        // In the whole book of a town the street field does not move the list.
+        harness.Trigger(40020);
+        QCOMPARE(harness.Lists().Type(), ListType::kNames);
+        const int first = harness.Lists().FocusedRow();
+        QTest::keyClick(harness.Edit(InputField::kStreet), Qt::Key_Down);
+        QCOMPARE(harness.Lists().FocusedRow(), first);
+        QTest::keyClick(harness.Edit(InputField::kName), Qt::Key_Down);
+        QCOMPARE(harness.Lists().FocusedRow(), first + 1);
     }
 
     void ACommonHeadingFitsItsDefaultColumn() {
