@@ -59,12 +59,20 @@ void FieldLink::Position(InputField field) {
     taken_[static_cast<int>(field)] = lists_.PositionAt(inputs_.Text(field), IsDigitsField(field));
 }
 
+void FieldLink::Complete(InputField field) {
+    Position(field);
+    const int row = lists_.FocusedRow();
+    if (TakenFromList(field) && row >= 0) {
+        inputs_.SetSuggestion(field, TrimBlanks(lists_.RowText(row, 0)));
+    }
+}
+
 void FieldLink::OnEdited(InputField field) {
     taken_[static_cast<int>(field)] = false;
     const ListType type = lists_.Type();
     InputField list_field;
     if (FieldOfList(type, &list_field) && list_field == field) {
-        Position(field);
+        Complete(field);
         return;
     }
     if (type != ListType::kNames) return;
@@ -116,7 +124,7 @@ void FieldLink::OnCurrentRowChanged(int row) {
 }
 
 void FieldLink::Fill(InputField field, int row, bool taken) {
-    inputs_.SetText(field, TrimBlanks(lists_.RowText(row, 0)));
+    inputs_.SetSuggestion(field, TrimBlanks(lists_.RowText(row, 0)));
     taken_[static_cast<int>(field)] = taken;
 }
 

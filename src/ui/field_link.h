@@ -1,8 +1,8 @@
-// How the plain input fields and the list work together until the fields complete
-// typed texts themselves: a typed text positions the list that belongs to its field
-// (or starts the names search again), the row that gains the focus is written into
-// its field, and Enter opens the focused row. Also remembers whether a field's text
-// was taken from the list, which opening a row asks.
+// How the input fields and the list work together: a typed text positions the list
+// that belongs to its field and completes the field from the row that starts with
+// it (or starts the names search again), the row that gains the focus is written
+// into its field as a suggestion, and Enter opens the focused row. Also remembers whether a field's
+// text was taken from the list, which opening a row asks.
 #pragma once
 
 #include <QObject>
@@ -43,6 +43,9 @@ private:
     void OnEdited(InputField field);
     void OnEntered(InputField field);
     void OnCurrentRowChanged(int row);
+    // Positions the list at the typed text and completes the field from the row
+    // that starts with it.
+    void Complete(InputField field);
     void Fill(InputField field, int row, bool taken);
 
     ListController& lists_;

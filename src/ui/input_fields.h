@@ -24,6 +24,10 @@ public:
     virtual std::string Text(InputField field) const = 0;
     // Sets a text as the program; no Edited signal follows.
     virtual void SetText(InputField field, std::string_view text) = 0;
+    // Completes the field from a text of the list: the same text puts the caret at
+    // the end; a text that the typed one is a folded prefix of keeps what was typed
+    // and adds the rest, selected; any other text replaces it, wholly selected.
+    virtual void SetSuggestion(InputField field, std::string_view text) = 0;
     // Enables the fields of the mask (FieldBit of each) and empties every field it
     // disables; the first name follows the name field when allowed.
     virtual void SetEnabledFields(int mask, bool first_name_allowed) = 0;

@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
+#include "base/fold_text.h"
 #include "ui/cp1252_validator.h"
 #include "ui/ui_text.h"
 
@@ -100,6 +101,14 @@ QWidget* PlainInputFields::MakeNameRow() {
 bool PlainInputFields::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return InputFields::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit != nullptr && edit->hasSelectedText() && edit->selectionStart() > 0) {
+            edit->setSelection(edit->selectionStart() - 1,
+                               static_cast<int>(edit->selectedText().size()) + 1);
+        }
+        return InputFields::eventFilter(watched, event);
+    }
     const ListMove move = ListMoveOf(key->key(), key->modifiers());
     if (move == ListMove::kNone) return InputFields::eventFilter(watched, event);
     for (int i = 0; i < kInputFieldCount; ++i) {
@@ -117,6 +126,27 @@ std::string PlainInputFields::Text(InputField field) const {
 
 void PlainInputFields::SetText(InputField field, std::string_view text) {
     edits_[Index(field)]->setText(ToQString(text));
+}
+
+void PlainInputFields::SetSuggestion(InputField field, std::string_view text) {
+    QLineEdit* edit = edits_[Index(field)];
+    const std::string typed = FromQString(edit->text());
+    if (typed == text) {
+        edit->end(false);
+        return;
+    }
+    std::string rest;
+    if (!text.empty() && CompleteFromPrefix(typed, text, &rest)) {
+        // What was typed stays, with the case of the suggestion's first letter.
+        std::string completed = typed + rest;
+        if (!completed.empty()) completed[0] = text.front();
+        edit->setText(ToQString(completed));
+        const int start = static_cast<int>(ToQString(typed).size());
+        edit->setSelection(start, static_cast<int>(edit->text().size()) - start);
+        return;
+    }
+    edit->setText(ToQString(text));
+    edit->selectAll();
 }
 
 void PlainInputFields::SetEnabledFields(int mask, bool first_name_allowed) {

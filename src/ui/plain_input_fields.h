@@ -1,6 +1,6 @@
 // The input fields as plain one-line edits, two to a row in the order Ort, Name
 // (with Vorname and the search mode), Postleitzahl, Straße, Vorwahl, Branche. They
-// complete nothing: a typed text goes to the window as it stands. Postal and area
+// complete what the window suggests for a typed text. Postal and area
 // codes take digits only, the other fields the characters of Windows-1252. The
 // navigation keys move the list's selection instead of the caret.
 #pragma once
@@ -23,6 +23,7 @@ public:
 
     std::string Text(InputField field) const override;
     void SetText(InputField field, std::string_view text) override;
+    void SetSuggestion(InputField field, std::string_view text) override;
     void SetEnabledFields(int mask, bool first_name_allowed) override;
     void SetVisibleFields(int mask) override;
     NameMode Mode() const override;
@@ -34,7 +35,8 @@ public:
     QComboBox* ModeBox() const { return mode_box_; }
 
 protected:
-    // Turns the navigation keys of an edit into MoveRequested.
+    // Turns the navigation keys of an edit into MoveRequested; Backspace after a
+    // completion takes the completed part and the last typed character.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -101,7 +101,9 @@ private slots:
         WindowHarness harness;
         harness.ChooseInTree(ListType::kPostalCodes);
         harness.Type(InputField::kPostalCode, QStringLiteral("5x1a1"));
-        QCOMPARE(harness.Edit(InputField::kPostalCode)->text(), QStringLiteral("511"));
+        // Letters are refused; the digits are completed from the list.
+        QCOMPARE(harness.Edit(InputField::kPostalCode)->text(), QStringLiteral("51143"));
+        QCOMPARE(harness.Edit(InputField::kPostalCode)->selectedText(), QStringLiteral("43"));
         QCOMPARE(harness.Cell(harness.Lists().FocusedRow(), 0), QStringLiteral("51143"));
         QTest::keyClick(harness.Edit(InputField::kPostalCode), Qt::Key_Return);
         QVERIFY(harness.messages.Shown().empty());

@@ -163,6 +163,32 @@ private slots:
         QCOMPARE(header->sectionSize(2), Scaled(150, scale));
     }
 
+    void TypingCompletesFromTheList() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kTowns);
+        QLineEdit* town = harness.Edit(InputField::kTown);
+        harness.Type(InputField::kTown, QStringLiteral("ber"));
+        QCOMPARE(town->text(), QStringLiteral("Berlin"));
+        QCOMPARE(town->selectedText(), QStringLiteral("lin"));
+        const int berlin = harness.Lists().FocusedRow();
+        QCOMPARE(harness.Cell(berlin, 0), QStringLiteral("Berlin"));
+        // Backspace takes the completed part and the last typed letter, and the
+        // lookup completes again.
+        QTest::keyClick(town, Qt::Key_Backspace);
+        QCOMPARE(town->text().left(2), QStringLiteral("Be"));
+        QCOMPARE(town->selectionStart(), 2);
+        QVERIFY(harness.Cell(harness.Lists().FocusedRow(), 0).startsWith(town->text()));
+        // A text that starts no row stays as typed, the row before it selected.
+        town->clear();
+        harness.Type(InputField::kTown, QStringLiteral("Berlin"));
+        QCOMPARE(town->text(), QStringLiteral("Berlin"));
+        QVERIFY(!town->hasSelectedText());
+        harness.Type(InputField::kTown, QStringLiteral("x"));
+        QCOMPARE(town->text(), QStringLiteral("Berlinx"));
+        QCOMPARE(harness.Lists().FocusedRow(), berlin);
+        QCOMPARE(harness.Lists().Type(), ListType::kTowns);
+    }
+
     void TheNavigationKeysOfAFieldMoveTheList() {
         WindowHarness harness;
         harness.ChooseInTree(ListType::kTowns);
