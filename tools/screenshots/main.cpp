@@ -1,7 +1,7 @@
 // vendarion-screenshots: drives the main window over a data set into its typical
-// views (the start page, the town list after typing Köln, the whole book of a town,
-// a search result with its detail card, the line-limit notice, the bank codes) and
-// saves each as a PNG of the screen's size.
+// views (the start page, the town list after typing Köln, a completion in the town
+// field, the whole book of a town, a search result with its detail card, the
+// line-limit notice, the bank codes) and saves each as a PNG of the screen's size.
 //   vendarion-screenshots --data DIR --out DIR [--town TEXT] [--surname TEXT]
 #include <QApplication>
 #include <QComboBox>
@@ -105,6 +105,10 @@ int Run(const Options& options) {
     window->RunCommand(command::kTowns);
     TypeText(inputs->Edit(InputField::kTown), QStringLiteral("Köln"));
     saved = Save(*window, options, "towns") && saved;
+
+    inputs->Edit(InputField::kTown)->clear();
+    TypeText(inputs->Edit(InputField::kTown), QStringLiteral("Ber"));
+    saved = Save(*window, options, "completion") && saved;
 
     inputs->Edit(InputField::kTown)->clear();
     TypeText(inputs->Edit(InputField::kTown), options.town);
