@@ -99,11 +99,15 @@ QWidget* PlainInputFields::MakeNameRow() {
 }
 
 bool PlainInputFields::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    const bool key_event =
+        event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (edit == nullptr || !key_event) return InputFields::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & Qt::ControlModifier) != 0 && HandleControlKey(edit, key)) return true;
     if (event->type() != QEvent::KeyPress) return InputFields::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier) {
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (edit != nullptr && edit->hasSelectedText() && edit->selectionStart() > 0) {
+        if (edit->hasSelectedText() && edit->selectionStart() > 0) {
             edit->setSelection(edit->selectionStart() - 1,
                                static_cast<int>(edit->selectedText().size()) + 1);
         }
@@ -118,6 +122,28 @@ bool PlainInputFields::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return InputFields::eventFilter(watched, event);
+}
+
+bool PlainInputFields::HandleControlKey(QLineEdit* edit, QKeyEvent* key) {
+    const bool press = key->type() == QEvent::KeyPress;
+    if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
+        // The caret goes to the start or the end of the text.
+        if (press) {
+            if (key->key() == Qt::Key_Left) {
+                edit->home(false);
+            } else {
+                edit->end(false);
+            }
+        }
+        key->accept();
+        return true;
+    }
+    if (ListMoveOf(key->key(), key->modifiers()) != ListMove::kNone) return false;
+    // Every other Ctrl key is the window's: the edit's own shortcuts (cut, copy,
+    // paste, undo) give way to the commands, and a key without a command does
+    // nothing.
+    key->ignore();
+    return true;
 }
 
 std::string PlainInputFields::Text(InputField field) const {

@@ -10,6 +10,7 @@
 #include "ui/input_fields.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -40,6 +41,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Ctrl+Left and Ctrl+Right put the caret at the start or the end; the other
+    // Ctrl keys are left to the window's commands. True when the key was handled.
+    bool HandleControlKey(QLineEdit* edit, QKeyEvent* key);
     QWidget* MakeRow(InputField field, int label_id);
     QWidget* MakeNameRow();
 

@@ -1,6 +1,7 @@
 // The lists of the main window through the tree: titles, columns, rows, count
 // texts, saved column widths, marked rows and the detail card.
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -187,6 +188,28 @@ private slots:
         QCOMPARE(town->text(), QStringLiteral("Berlinx"));
         QCOMPARE(harness.Lists().FocusedRow(), berlin);
         QCOMPARE(harness.Lists().Type(), ListType::kTowns);
+    }
+
+    void ControlKeysInAFieldAreCommands() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kTowns);
+        QLineEdit* town = harness.Edit(InputField::kTown);
+        town->setFocus();
+        harness.Type(InputField::kTown, QStringLiteral("Berlin"));
+        QTest::keyClick(town, Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(town->cursorPosition(), 0);
+        QTest::keyClick(town, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(town->cursorPosition(), 6);
+        // Copy and select-all belong to no command here: they do nothing.
+        QApplication::clipboard()->setText(QStringLiteral("Xanten"));
+        QTest::keyClick(town, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(town, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!town->hasSelectedText());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Xanten"));
+        // Ctrl+V opens the area codes instead of pasting.
+        QTest::keyClick(town, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(harness.Lists().Type(), ListType::kAreaCodes);
+        QVERIFY(!town->text().contains(QStringLiteral("Xanten")));
     }
 
     void TheNavigationKeysOfAFieldMoveTheList() {
