@@ -42,6 +42,8 @@ signals:
     void Edited(vendarion::InputField field);
     // The user pressed Enter in a field.
     void Entered(vendarion::InputField field);
+    // The user pressed Esc in a field.
+    void Escaped(vendarion::InputField field);
     // The user chose another name search mode.
     void ModeChosen();
     // A typed or pasted character was refused: it has no Windows-1252 byte.

@@ -128,6 +128,14 @@ void MainWindow::Connect() {
     const auto refused = [this] { pane_->ShowHint(RefusedCharacterHint(), kHintMilliseconds); };
     connect(inputs_, &InputFields::InputRefused, this, refused);
     connect(inputs_, &InputFields::MoveRequested, this, &MainWindow::OnFieldMove);
+    connect(inputs_, &InputFields::Escaped, this, [this] {
+        (void)lists_->Searches().CancelSearch();
+        if (lists_->Type() == ListType::kNames) {
+            pane_->View()->setFocus();
+        } else {
+            tree_->setFocus();
+        }
+    });
     connect(pane_->SearchBox(), &QLineEdit::inputRejected, this, refused);
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "base/fold_text.h"
 #include "ui/cp1252_validator.h"
@@ -105,7 +106,21 @@ bool PlainInputFields::eventFilter(QObject* watched, QEvent* event) {
     if (edit == nullptr || !key_event) return InputFields::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if ((key->modifiers() & Qt::ControlModifier) != 0 && HandleControlKey(edit, key)) return true;
+    const int index =
+        static_cast<int>(std::find(edits_.begin(), edits_.end(), edit) - edits_.begin());
+    if (index >= kInputFieldCount) return InputFields::eventFilter(watched, event);
+    const auto field = static_cast<InputField>(index);
+    if (key->key() == Qt::Key_Escape) {
+        // Esc is the field's, also while a search runs: it stops it and leaves.
+        if (event->type() == QEvent::KeyPress) emit Escaped(field);
+        key->accept();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) return InputFields::eventFilter(watched, event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        FocusNext(field, key->key() == Qt::Key_Backtab);
+        return true;
+    }
     if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::NoModifier) {
         if (edit->hasSelectedText() && edit->selectionStart() > 0) {
             edit->setSelection(edit->selectionStart() - 1,
@@ -115,13 +130,39 @@ bool PlainInputFields::eventFilter(QObject* watched, QEvent* event) {
     }
     const ListMove move = ListMoveOf(key->key(), key->modifiers());
     if (move == ListMove::kNone) return InputFields::eventFilter(watched, event);
-    for (int i = 0; i < kInputFieldCount; ++i) {
-        if (edits_[i] == watched) {
-            emit MoveRequested(static_cast<InputField>(i), move);
-            return true;
-        }
+    emit MoveRequested(field, move);
+    return true;
+}
+
+bool PlainInputFields::Usable(InputField field) const {
+    const QLineEdit* edit = edits_[Index(field)];
+    return edit->isEnabled() && edit->isVisibleTo(this);
+}
+
+void PlainInputFields::FocusNext(InputField from, bool backwards) {
+    if (from == InputField::kName && !backwards && Usable(InputField::kFirstName)) {
+        edits_[Index(InputField::kFirstName)]->setFocus(Qt::TabFocusReason);
+        return;
     }
-    return InputFields::eventFilter(watched, event);
+    if (from == InputField::kFirstName) {
+        if (backwards) {
+            edits_[Index(InputField::kName)]->setFocus(Qt::BacktabFocusReason);
+            return;
+        }
+        from = InputField::kName;
+    }
+    constexpr int kCycle = 6;
+    int at = Index(from);
+    for (int step = 0; step < kCycle; ++step) {
+        at = (at + (backwards ? kCycle - 1 : 1)) % kCycle;
+        auto field = static_cast<InputField>(at);
+        if (!Usable(field)) continue;
+        if (field == InputField::kName && backwards && Usable(InputField::kFirstName)) {
+            field = InputField::kFirstName;
+        }
+        edits_[Index(field)]->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return;
+    }
 }
 
 bool PlainInputFields::HandleControlKey(QLineEdit* edit, QKeyEvent* key) {

@@ -2,7 +2,8 @@
 // (with Vorname and the search mode), Postleitzahl, Straße, Vorwahl, Branche. They
 // complete what the window suggests for a typed text. Postal and area
 // codes take digits only, the other fields the characters of Windows-1252. The
-// navigation keys move the list's selection instead of the caret.
+// navigation keys move the list's selection instead of the caret; Tab goes round
+// the usable fields.
 #pragma once
 
 #include <array>
@@ -41,6 +42,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Tab and Shift+Tab: the next or previous visible, enabled field in the order
+    // Ort, Name, Postleitzahl, Straße, Vorwahl, Branche, cyclically; Vorname
+    // follows Name, and the Name field entered backwards is entered at Vorname.
+    void FocusNext(InputField from, bool backwards);
+    bool Usable(InputField field) const;
     // Ctrl+Left and Ctrl+Right put the caret at the start or the end; the other
     // Ctrl keys are left to the window's commands. True when the key was handled.
     bool HandleControlKey(QLineEdit* edit, QKeyEvent* key);

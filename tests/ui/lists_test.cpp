@@ -212,6 +212,43 @@ private slots:
         QVERIFY(!town->text().contains(QStringLiteral("Xanten")));
     }
 
+    void TabGoesRoundTheUsableFieldsAndEscLeavesThem() {
+        // Straße hidden: Tab skips it, and it skips the disabled fields.
+        WindowHarness harness({.stores = false, .show = true, .prepare = [](Settings& settings) {
+                                   (void)Write(settings, setting::kInputFlags, 63 & ~8);
+                               }});
+        harness.ChooseInTree(ListType::kTowns);
+        harness.Type(InputField::kTown, QStringLiteral("Berl"));
+        harness.Trigger(40020);
+        QCOMPARE(harness.Lists().Type(), ListType::kNames);
+        // Names of a town: Name with Vorname and Branche are usable and shown.
+        const auto focused = [&harness](InputField field) {
+            return harness.Edit(field)->hasFocus();
+        };
+        harness.Edit(InputField::kName)->setFocus();
+        QTest::keyClick(harness.Edit(InputField::kName), Qt::Key_Tab);
+        QVERIFY(focused(InputField::kFirstName));
+        QTest::keyClick(harness.Edit(InputField::kFirstName), Qt::Key_Tab);
+        QVERIFY(focused(InputField::kHeading));
+        QTest::keyClick(harness.Edit(InputField::kHeading), Qt::Key_Tab);
+        QVERIFY(focused(InputField::kName));
+        // Backwards the Name field is entered at Vorname.
+        QTest::keyClick(harness.Edit(InputField::kName), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(focused(InputField::kHeading));
+        QTest::keyClick(harness.Edit(InputField::kHeading), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(focused(InputField::kFirstName));
+        QTest::keyClick(harness.Edit(InputField::kFirstName), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(focused(InputField::kName));
+        harness.Edit(InputField::kFirstName)->setFocus();
+        // Esc leaves the field for the list of names; elsewhere for the tree.
+        QTest::keyClick(harness.Edit(InputField::kFirstName), Qt::Key_Escape);
+        QVERIFY(harness.View()->hasFocus());
+        harness.ChooseInTree(ListType::kTowns);
+        harness.Edit(InputField::kTown)->setFocus();
+        QTest::keyClick(harness.Edit(InputField::kTown), Qt::Key_Escape);
+        QVERIFY(harness.Window().Tree()->hasFocus());
+    }
+
     void TheNavigationKeysOfAFieldMoveTheList() {
         WindowHarness harness;
         harness.ChooseInTree(ListType::kTowns);
