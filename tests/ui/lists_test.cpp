@@ -190,6 +190,17 @@ private slots:
         QCOMPARE(harness.Lists().Type(), ListType::kTowns);
     }
 
+    void CodeFieldsTakeNumberPadDigitsAndNoLetters() {
+        WindowHarness harness;
+        harness.ChooseInTree(ListType::kAreaCodes);
+        QLineEdit* area = harness.Edit(InputField::kAreaCode);
+        QTest::keyClick(area, Qt::Key_0, Qt::KeypadModifier);
+        QTest::keyClick(area, Qt::Key_A);
+        QTest::keyClick(area, Qt::Key_2, Qt::KeypadModifier);
+        QVERIFY(area->text().startsWith(QStringLiteral("02")));
+        QCOMPARE(area->cursorPosition() - static_cast<int>(area->selectedText().size()), 2);
+    }
+
     void ControlKeysInAFieldAreCommands() {
         WindowHarness harness;
         harness.ChooseInTree(ListType::kTowns);
