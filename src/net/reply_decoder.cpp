@@ -12,15 +12,12 @@ namespace {
 
 namespace format = internet_format;
 
-// The deepest sub-entry level; a level outside 0 ... kMaxLevel is clamped, so that a
-// row never gets an absurd indentation.
-constexpr std::int32_t kMaxLevel = 7;
-
 void StoreText(int k, std::string_view text, InternetEntry* record) {
     if (k < kEntryFieldCount) {
         record->entry.fields[static_cast<std::size_t>(k)] = text;
     } else if (k == format::kLevelText) {
-        record->entry.level = std::clamp(DecimalPrefix(text), 0, kMaxLevel);
+        // Clamped to the levels there are, so a row never gets an absurd indentation.
+        record->entry.level = std::clamp(DecimalPrefix(text), 0, kDeepestLevel);
     } else if (k == format::kExtraText) {
         record->extra = text;
     } else if (k == format::kFlagText) {

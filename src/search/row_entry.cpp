@@ -9,9 +9,8 @@
 #include "search/result_line.h"
 
 namespace vendarion {
-namespace {
 
-std::int32_t ParseLevel(std::string_view text) {
+std::int32_t LevelOfCell(std::string_view text) {
     std::int64_t level = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') break;
@@ -22,8 +21,6 @@ std::int32_t ParseLevel(std::string_view text) {
     }
     return static_cast<std::int32_t>(level);
 }
-
-}  // namespace
 
 bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entry) {
     if (cells.size() < static_cast<std::size_t>(kEntryRowColumns)) return false;
@@ -37,7 +34,7 @@ bool EntryFromRow(std::span<const std::string_view> cells, SubscriberEntry* entr
     for (std::size_t column = 0; column < std::size(kColumnFields); ++column) {
         (*entry)[kColumnFields[column]] = std::string(TrimBlanks(cells[column]));
     }
-    entry->level = ParseLevel(TrimBlanks(cells[10]));
+    entry->level = LevelOfCell(TrimBlanks(cells[kLevelColumn]));
     return true;
 }
 

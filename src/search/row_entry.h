@@ -3,6 +3,8 @@
 // columns display name, call addition and level; the cells come as displayed.
 #pragma once
 
+#include <cstdint>
+
 #include <span>
 #include <string_view>
 
@@ -11,6 +13,12 @@
 namespace vendarion {
 
 inline constexpr int kEntryRowColumns = 11;
+// The hidden column of an entry row that holds its level (empty for a main entry).
+inline constexpr int kLevelColumn = 10;
+
+// A level cell read as an unsigned decimal up to its first other character; empty
+// or not a number gives 0, a number beyond int32 the largest int32.
+std::int32_t LevelOfCell(std::string_view cell);
 
 // The entry a row carries: each cell trimmed of blanks at both ends; the street cell
 // (street and house number as displayed) goes whole into the street field, the house

@@ -71,8 +71,9 @@ public:
     // Whether the search that ended last refused a line because 1000 were listed.
     bool HitLineLimit() const { return hit_line_limit_.load(); }
     // Worker thread, from a job that walks several books: it is at the book with
-    // this index (from 1) among its books. Read from any thread; 0 until a job sets
-    // it, and again when the worker takes up the next search.
+    // this index (from 1) among its books. Read from any thread; 0 from Signal until
+    // a job sets it (reset again when the worker takes up the search, since a
+    // cancelled job may still set it in between).
     void SetBookIndex(int index) { book_index_.store(index); }
     int BookIndex() const { return book_index_.load(); }
 

@@ -29,6 +29,8 @@ enum class EntryField : int {
 };
 
 inline constexpr int kEntryFieldCount = 16;
+// The deepest sub-entry level.
+inline constexpr std::int32_t kDeepestLevel = 7;
 
 struct SubscriberEntry {
     std::array<std::string, kEntryFieldCount> fields;

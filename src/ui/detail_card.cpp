@@ -24,7 +24,7 @@ int TextWidth() {
 
 }  // namespace
 
-int DetailCard::ScaledWidth() { return TextWidth() + 2 * kPadding; }
+int DetailCard::CardWidth() { return TextWidth() + 2 * kPadding; }
 
 DetailCard::DetailCard(QWidget* parent) : QWidget(parent), area_(TextWidth(), kHeight) {
     setFixedSize(area_.width() + 2 * kPadding, area_.height() + 2 * kPadding);

@@ -23,7 +23,7 @@ public:
     explicit DetailCard(QWidget* parent = nullptr);
 
     // The width of the whole card, frame included.
-    static int ScaledWidth();
+    static int CardWidth();
 
     // Windows-1252 blocks; empty clears the card.
     void SetBlocks(const std::vector<std::string>& blocks);

@@ -4,14 +4,13 @@
 #include <QTreeView>
 
 #include "base/ascii_text.h"
+#include "search/row_entry.h"
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"
 #include "ui/list_searches.h"
 
 namespace vendarion {
 namespace {
-
-constexpr int kLevelColumn = 10;
 
 bool IsDigitsField(InputField field) {
     return field == InputField::kPostalCode || field == InputField::kAreaCode;

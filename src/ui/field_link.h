@@ -1,8 +1,8 @@
 // How the input fields and the list work together: a typed text positions the list
 // that belongs to its field and completes the field from the row that starts with
 // it (or starts the names search again), the row that gains the focus is written
-// into its field as a suggestion, and Enter opens the focused row. Also remembers whether a field's
-// text was taken from the list, which opening a row asks.
+// into its field as a suggestion, and Enter opens the focused row. Also remembers
+// whether a field's text was taken from the list, which opening a row asks.
 #pragma once
 
 #include <QObject>

@@ -39,7 +39,6 @@ namespace {
 constexpr int kTownCombinationText = 1601;
 constexpr int kCountryHint = 1618;
 constexpr int kBankHint = 1619;
-constexpr int kLevelColumn = 10;
 // Lists up to this size may be scanned row by row for a letter typed into them;
 // larger ones only through their lookup.
 constexpr int kTypeAheadScanLimit = 2000;
@@ -385,14 +384,20 @@ void ListController::OnTypeAhead(const QString& typed) {
     const std::string text = FromQString(typed);
     RowSource& source = sources_.For(type_);
     const bool digits = !text.empty() && text.front() >= '0' && text.front() <= '9';
+    const auto starts = [&](int row) {
+        return StartsWithText(std::string(TrimBlanks(RowText(row, 0))), text, digits);
+    };
     int row = source.FindRow(text);
-    if (row < 0 && model_.rowCount() <= kTypeAheadScanLimit) {
+    if (row >= 0) {
+        // The lookup gives the first row at or after the text, which may not start
+        // with it.
+        if (!starts(row)) return;
+    } else if (model_.rowCount() <= kTypeAheadScanLimit) {
         for (int i = 0; i < model_.rowCount() && row < 0; ++i) {
-            if (StartsWithText(std::string(TrimBlanks(RowText(i, 0))), text, digits)) row = i;
+            if (starts(i)) row = i;
         }
     }
-    if (row < 0 || !StartsWithText(std::string(TrimBlanks(RowText(row, 0))), text, digits)) return;
-    SelectRow(row, true);
+    if (row >= 0) SelectRow(row, true);
 }
 
 void ListController::OnSearchTextEdited() {

@@ -1,5 +1,7 @@
 #include "ui/list_model.h"
 
+#include "search/row_entry.h"
+#include "store/subscriber_entry.h"
 #include "ui/row_source.h"
 #include "ui/ui_text.h"
 
@@ -51,11 +53,8 @@ int ListModel::columnCount(const QModelIndex& parent) const {
 QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (paused_ || source_ == nullptr || !index.isValid()) return {};
     if (role == kLevelRole) {
-        constexpr int kLevelColumn = 10;
-        constexpr int kDeepestLevel = 7;
-        const std::string level = source_->Text(index.row(), kLevelColumn);
-        if (level.size() != 1 || level[0] < '1' || level[0] > '0' + kDeepestLevel) return 0;
-        return level[0] - '0';
+        const std::int32_t level = LevelOfCell(source_->Text(index.row(), kLevelColumn));
+        return level <= kDeepestLevel ? level : 0;
     }
     if (role != Qt::DisplayRole) return {};
     return ToQString(source_->Text(index.row(), index.column()));

@@ -91,7 +91,7 @@ void MainWindow::BuildLayout() {
     left->addWidget(card_, 0, Qt::AlignHCenter);
     // The tree's width grows with its font, and is never narrower than the card.
     tree_->setFixedWidth(
-        std::max(Scaled(kTreeWidth, FontScale(tree_->font())), DetailCard::ScaledWidth()));
+        std::max(Scaled(kTreeWidth, FontScale(tree_->font())), DetailCard::CardWidth()));
     auto* lower = new QHBoxLayout;
     lower->setSpacing(8);
     lower->addLayout(left);
