@@ -1,5 +1,6 @@
 #include "ui/command_rules.h"
 
+#include "ui/input_field.h"
 #include "ui/list_types.h"
 
 namespace vendarion {
@@ -31,6 +32,8 @@ bool CommandEnabled(int command, const CommandContext& context) {
             return context.has_town && !context.multi_town;
         case command::kMarkAllTowns:
             return context.type == kTowns && context.rows > 0;
+        case command::kClearFields:
+            return !In(context.type, {kNone, kTown, kPhoneBook, kNotes});
         default:
             break;
     }
@@ -46,10 +49,30 @@ bool CommandChecked(int command, const CommandContext& context) {
         default:
             break;
     }
+    if (const int flag = InputFlagOf(command); flag != 0) return (context.input_flags & flag) != 0;
     // The place commands name the plain or the Internet list by the mode, so each is
     // marked in both.
     const std::optional<ListType> list = CommandList(command, context.type);
     return list && context.type == *list;
+}
+
+int InputFlagOf(int command) {
+    switch (command) {
+        case command::kTownField:
+            return FieldBit(InputField::kTown);
+        case command::kPostalCodeField:
+            return FieldBit(InputField::kPostalCode);
+        case command::kAreaCodeField:
+            return FieldBit(InputField::kAreaCode);
+        case command::kNameField:
+            return FieldBit(InputField::kName);
+        case command::kStreetField:
+            return FieldBit(InputField::kStreet);
+        case command::kHeadingField:
+            return FieldBit(InputField::kHeading);
+        default:
+            return 0;
+    }
 }
 
 std::optional<ListType> CommandList(int command, ListType current) {

@@ -10,6 +10,13 @@ namespace vendarion {
 
 namespace command {
 inline constexpr int kExit = 40001;
+// The six "Eingabefelder" switches, Ort to Branche as the menu lists them.
+inline constexpr int kTownField = 40005;
+inline constexpr int kPostalCodeField = 40006;
+inline constexpr int kAreaCodeField = 40007;
+inline constexpr int kNameField = 40008;
+inline constexpr int kStreetField = 40009;
+inline constexpr int kHeadingField = 40010;
 inline constexpr int kDetailedView = 40013;
 inline constexpr int kGo = 40020;
 inline constexpr int kTowns = 40021;
@@ -25,6 +32,7 @@ inline constexpr int kCountryCodes = 40035;
 inline constexpr int kBankCodes = 40036;
 inline constexpr int kSearch = 40038;
 inline constexpr int kCancel = 40039;
+inline constexpr int kClearFields = 40044;
 inline constexpr int kMarkAllTowns = 40048;
 inline constexpr int kNotes = 40053;
 inline constexpr int kToolbar = 59392;
@@ -38,10 +46,14 @@ struct CommandContext {
     bool multi_town = false;  // the combination
     bool toolbar = true;
     bool detailed = true;
+    int input_flags = 0;  // the visible input fields, FieldBit of each
 };
 
 bool CommandEnabled(int command, const CommandContext& context);
 bool CommandChecked(int command, const CommandContext& context);
+// The bit of the input field a command of "Eingabefelder" shows or hides (FieldBit
+// of the field); 0 for other commands.
+int InputFlagOf(int command);
 // The list a command of "Wechseln zu" shows; nothing for other commands.
 std::optional<ListType> CommandList(int command, ListType current);
 

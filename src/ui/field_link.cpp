@@ -8,6 +8,7 @@
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"
 #include "ui/list_searches.h"
+#include "ui/list_types.h"
 
 namespace vendarion {
 namespace {
@@ -37,6 +38,14 @@ bool FieldOfList(ListType type, InputField* field) {
     return false;
 }
 
+// The criteria of the last Internet query, so that none of them is sent again.
+void ForgetInternetQuery(SearchInputs& inputs) {
+    inputs.texts = {};
+    inputs.town_text.clear();
+    inputs.postal_code_text.clear();
+    inputs.area_code_text.clear();
+}
+
 }  // namespace
 
 FieldLink::FieldLink(ListController& lists, InputFields& inputs, QTreeView* view, QObject* parent)
@@ -44,6 +53,7 @@ FieldLink::FieldLink(ListController& lists, InputFields& inputs, QTreeView* view
     connect(&lists_, &ListController::ListEntered, this, &FieldLink::OnListEntered);
     connect(&inputs_, &InputFields::Edited, this, &FieldLink::OnEdited);
     connect(&inputs_, &InputFields::Entered, this, &FieldLink::OnEntered);
+    connect(&inputs_, &InputFields::Entering, this, &FieldLink::OnEntering);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnCurrentRowChanged(current.row()); });
 }
@@ -55,6 +65,10 @@ void FieldLink::OnListEntered(ListType type) {
 }
 
 void FieldLink::Position(InputField field) {
+    // Typing into the town field ends a choice of several towns.
+    if (lists_.Type() == ListType::kTowns && lists_.SelectedRows().size() >= 2) {
+        lists_.SelectRow(lists_.FocusedRow());
+    }
     taken_[static_cast<int>(field)] = lists_.PositionAt(inputs_.Text(field), IsDigitsField(field));
 }
 
@@ -102,12 +116,110 @@ void FieldLink::OnEntered(InputField field) {
             return;
         }
         case ListType::kInternet:
-            emit SearchRequested();
+            if (field == InputField::kTown) {
+                lists_.ShowList(ListType::kInternetTowns, true);
+            } else if (field == InputField::kName || field == InputField::kStreet ||
+                       field == InputField::kHeading) {
+                emit TreeFocusRequested();
+            } else {
+                emit SearchRequested();
+            }
             return;
         default:
             emit OpenRequested();
             return;
     }
+}
+
+void FieldLink::OnEntering(InputField field) {
+    // The focus may have gone on before this arrives; and a list switch that moves it
+    // again does not run the rules a second time.
+    if (entering_ || !inputs_.HasFocus(field)) return;
+    entering_ = true;
+    const ListType type = lists_.Type();
+    const bool name = field == InputField::kName || field == InputField::kFirstName;
+    if (IsInternetMode(type)) {
+        EnterInternetField(field);
+    } else if (type == ListType::kTowns && field == InputField::kName) {
+        // The name is searched in the typed town, or over the country without one.
+        if (inputs_.Text(InputField::kTown).empty()) {
+            lists_.ShowList(ListType::kSurnames, false);
+        } else {
+            emit OpenRequested();
+        }
+    } else if (type == ListType::kNames || type == ListType::kStreets ||
+               type == ListType::kHeadings) {
+        if (name) {
+            lists_.ShowList(ListType::kNames, false);
+        } else if (field == InputField::kStreet && type == ListType::kHeadings) {
+            lists_.ShowList(ListType::kStreets, false);
+        } else if (field == InputField::kHeading && type == ListType::kStreets) {
+            lists_.ShowList(ListType::kHeadings, false);
+        }
+    }
+    entering_ = false;
+}
+
+void FieldLink::EnterInternetField(InputField field) {
+    (void)lists_.Searches().CancelSearch();
+    switch (field) {
+        case InputField::kTown:
+            lists_.ShowList(ListType::kInternetTowns, false);
+            return;
+        case InputField::kName:
+            lists_.ShowList(ListType::kInternetSurnames, false);
+            return;
+        case InputField::kPostalCode:
+            lists_.ShowList(ListType::kInternetPostalCodes, false);
+            return;
+        case InputField::kAreaCode:
+            lists_.ShowList(ListType::kInternetAreaCodes, false);
+            return;
+        default:
+            lists_.ShowList(ListType::kInternet, false);
+            return;
+    }
+}
+
+void FieldLink::ClearFields() {
+    const ListType type = lists_.Type();
+    const auto clear = [this](std::initializer_list<InputField> fields) {
+        for (const InputField field : fields) inputs_.SetText(field, {});
+    };
+    using enum InputField;
+    switch (type) {
+        case ListType::kTowns:
+            clear({kTown, kName});
+            lists_.ShowTownsUnfiltered();
+            Position(kTown);
+            break;
+        case ListType::kNames:
+            if (inputs_.Text(kName).empty() && inputs_.Text(kFirstName).empty() &&
+                inputs_.Text(kStreet).empty() && inputs_.Text(kHeading).empty()) {
+                return;
+            }
+            clear({kName, kFirstName, kStreet, kHeading});
+            lists_.Searches().StartSearch(SearchStart::kByCommand);
+            lists_.SelectRow(0);
+            break;
+        case ListType::kInternet:
+            (void)lists_.Searches().CancelSearch();
+            clear({kTown, kPostalCode, kAreaCode, kName, kFirstName, kStreet, kHeading});
+            ForgetInternetQuery(lists_.Control().Inputs());
+            break;
+        case ListType::kCountryCodes:
+        case ListType::kBankCodes:
+            lists_.ClearSearchText();
+            break;
+        default: {
+            InputField field;
+            if (!FieldOfList(type, &field)) return;
+            clear({field});
+            Position(field);
+            break;
+        }
+    }
+    lists_.FocusMainField(type);
 }
 
 void FieldLink::OnCurrentRowChanged(int row) {

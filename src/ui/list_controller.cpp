@@ -100,6 +100,9 @@ void ListController::ShowList(ListType type, bool focus) {
     const ListSpec spec = ParseListSpec(LoadString(info.spec), TownCaption());
     PrepareSource(type);
     widgets_.inputs->SetEnabledFields(info.inputs, AllowsFirstName(type));
+    // In the Internet lists of places and names, Delete cuts the completion away.
+    widgets_.inputs->SetCutOnDelete(
+        IsInternetMode(type) && type != ListType::kInternet ? FieldBit(MainField(type)) : 0);
     widgets_.pane->SetTitle(ToQString(spec.title));
     widgets_.pane->SetListVisible(info.has_list, info.has_list ? QString() : PageOf(type));
     widgets_.card->setVisible(detailed_ && info.shows_card);
@@ -353,6 +356,10 @@ void ListController::FocusMainField(ListType type) {
         widgets_.pane->SearchBox()->setFocus();
     } else if (InfoOf(type).inputs == 0) {
         widgets_.pane->View()->setFocus();
+    } else if (type == ListType::kInternet) {
+        // Entering a field of the Internet search chooses the list of that field;
+        // the search itself has no field of its own.
+        return;
     } else {
         widgets_.inputs->FocusField(MainField(type));
     }
@@ -404,6 +411,13 @@ void ListController::OnSearchTextEdited() {
     if (type_ == ListType::kCountryCodes || type_ == ListType::kBankCodes) {
         searches_->StartSearch();
     }
+}
+
+void ListController::ClearSearchText() {
+    QLineEdit* box = widgets_.pane->SearchBox();
+    if (box->text().isEmpty()) return;
+    box->clear();
+    searches_->StartSearch();
 }
 
 void ListController::ReloadRows() { model_.Reload(); }

@@ -88,6 +88,9 @@ public:
     // Gives the focus to the field that belongs to the list (the search box, or the
     // list itself, for the lists without one).
     void FocusMainField(ListType type);
+    // Empties the search box of the foreign and bank code lists, which are then
+    // searched again; nothing when it is empty.
+    void ClearSearchText();
     // The searches behind the lists.
     ListSearches& Searches() { return *searches_; }
     // For the searches: the rows of the shown list changed as a whole, grew (a line

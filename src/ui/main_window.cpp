@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "ui/detail_card.h"
 #include "ui/field_link.h"
 #include "ui/go_command.h"
+#include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
@@ -27,7 +29,6 @@
 #include "ui/list_view.h"
 #include "ui/navigation_keys.h"
 #include "ui/navigation_tree.h"
-#include "ui/plain_input_fields.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
 #include "ui/ui_text.h"
@@ -78,7 +79,7 @@ MainWindow::~MainWindow() { search_.reset(); }
 
 void MainWindow::BuildLayout() {
     auto* central = new QWidget(this);
-    inputs_ = new PlainInputFields(central);
+    inputs_ = new InputPanels(central);
     tree_ = new NavigationTree(central);
     card_ = new DetailCard(central);
     pane_ = new ListPane(central);
@@ -106,6 +107,8 @@ void MainWindow::BuildLayout() {
     layout->addLayout(lower, 1);
     setCentralWidget(central);
 
+    // A right click on the window's own surface above the tree opens the fields menu.
+    central->installEventFilter(this);
     pane_->View()->setContextMenuPolicy(Qt::CustomContextMenu);
     pane_->SearchBox()->installEventFilter(this);
     pane_->SearchBox()->setValidator(new Cp1252Validator(pane_->SearchBox()));
@@ -122,6 +125,8 @@ void MainWindow::Connect() {
             &MainWindow::ShowContextMenu);
     connect(link_, &FieldLink::OpenRequested, this, [this] { go_->OpenRow(); });
     connect(link_, &FieldLink::SearchRequested, this, [this] { go_->Go(); });
+    connect(link_, &FieldLink::TreeFocusRequested, tree_, [this] { tree_->setFocus(); });
+    connect(inputs_, &InputFields::MenuRequested, this, &MainWindow::ShowFieldsMenu);
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
     connect(&lists_->Searches(), &ListSearches::ExitResumed, this, &MainWindow::Exit);
     connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
@@ -147,6 +152,10 @@ void MainWindow::RunCommand(int command) {
         RefreshCommands();
         return;
     }
+    if (const int flag = InputFlagOf(command); flag != 0) {
+        ToggleInputField(flag);
+        return;
+    }
     switch (command) {
         case command::kExit:
             Exit();
@@ -159,6 +168,9 @@ void MainWindow::RunCommand(int command) {
             return;
         case command::kMarkAllTowns:
             lists_->SelectAllRows();
+            return;
+        case command::kClearFields:
+            link_->ClearFields();
             return;
         case command::kToolbar:
             commands_->ToolBar()->setVisible(!commands_->ToolBar()->isVisible());
@@ -182,6 +194,7 @@ void MainWindow::RefreshCommands() {
     context.multi_town = lists_->MultiTown();
     context.toolbar = !commands_->ToolBar()->isHidden();
     context.detailed = lists_->Detailed();
+    context.input_flags = input_flags_;
     const QString caption =
         tree_->Node(ListType::kTown) != nullptr ? tree_->Node(ListType::kTown)->text(0) : QString();
     commands_->Refresh(context, caption);
@@ -191,6 +204,20 @@ void MainWindow::ShowContextMenu(const QPoint& position) {
     if (lists_->Type() != ListType::kTowns) return;
     RefreshCommands();
     commands_->TownListMenu()->exec(pane_->View()->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::ShowFieldsMenu(const QPoint& global) {
+    QMenu* menu = commands_->FieldsMenu();
+    if (menu->isVisible()) return;
+    RefreshCommands();
+    constexpr int kOffset = 8;
+    menu->popup(global - QPoint(kOffset, kOffset));
+}
+
+void MainWindow::ToggleInputField(int flag) {
+    input_flags_ ^= flag;
+    inputs_->SetVisibleFields(input_flags_);
+    RefreshCommands();
 }
 
 void MainWindow::Exit() {
@@ -261,6 +288,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::ContextMenu) {
+        auto* menu_event = static_cast<QContextMenuEvent*>(event);
+        if (menu_event->pos().y() < tree_->y()) {
+            ShowFieldsMenu(menu_event->globalPos());
+            return true;
+        }
+    }
     if (watched == pane_->SearchBox() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (const ListMove move = ListMoveOf(key->key(), key->modifiers());

@@ -21,7 +21,7 @@ class GoCommand;
 class ListController;
 class ListPane;
 class NavigationTree;
-class PlainInputFields;
+class InputPanels;
 class SearchDriver;
 class WindowCommands;
 
@@ -40,7 +40,7 @@ public:
     ListController& Lists() { return *lists_; }
     NavigationTree* Tree() const { return tree_; }
     ListPane* Pane() const { return pane_; }
-    PlainInputFields* Inputs() const { return inputs_; }
+    InputPanels* Inputs() const { return inputs_; }
     DetailCard* Card() const { return card_; }
     ActivityDisplay* Activity() const { return activity_; }
     WindowCommands& Commands() { return *commands_; }
@@ -62,13 +62,16 @@ private:
     // saves the window's settings; true when the window may close.
     bool ConfirmExit();
     void ShowContextMenu(const QPoint& position);
+    // The "Eingabefelder" menu as a pop-up, a little up and left of the pointer.
+    void ShowFieldsMenu(const QPoint& global);
+    void ToggleInputField(int flag);
     // Moves the list's focused row (a navigation key in a field or the search box).
     void MoveInList(ListMove move);
     void OnFieldMove(InputField field, ListMove move);
 
     WindowServices services_;
     std::unique_ptr<SearchDriver> search_;
-    PlainInputFields* inputs_ = nullptr;
+    InputPanels* inputs_ = nullptr;
     NavigationTree* tree_ = nullptr;
     DetailCard* card_ = nullptr;
     ListPane* pane_ = nullptr;

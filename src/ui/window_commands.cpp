@@ -19,6 +19,7 @@ constexpr int kEditMenu = 5002;
 constexpr int kViewMenu = 5003;
 constexpr int kGoToMenu = 5004;
 constexpr int kCurrentTownMenu = 5005;
+constexpr int kInputFieldsMenu = 5007;
 constexpr int kSearchText = 1606;
 constexpr int kInternetText = 1607;
 constexpr int kOtherSearchKey = 5006;
@@ -66,8 +67,16 @@ void WindowCommands::BuildMenus(QMainWindow* window) {
     QMenu* edit = bar->addMenu(UiString(kEditMenu));
     Add(edit, command::kGo);
     Add(edit, command::kCancel);
+    edit->addSeparator();
+    Add(edit, command::kClearFields);
     QMenu* view = bar->addMenu(UiString(kViewMenu));
     Add(view, command::kToolbar, true);
+    fields_menu_ = view->addMenu(UiString(kInputFieldsMenu));
+    for (const int command :
+         {command::kTownField, command::kPostalCodeField, command::kAreaCodeField,
+          command::kNameField, command::kStreetField, command::kHeadingField}) {
+        Add(fields_menu_, command, true);
+    }
     Add(view, command::kDetailedView, true);
     QMenu* go_to = bar->addMenu(UiString(kGoToMenu));
     Add(go_to, command::kSearch, true, kSearchText);
@@ -105,6 +114,7 @@ void WindowCommands::BuildToolBar(QMainWindow* window, QWidget* activity) {
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolbar_->addAction(actions_[command::kGo]);
     toolbar_->addAction(actions_[command::kCancel]);
+    toolbar_->addAction(actions_[command::kClearFields]);
     toolbar_->addSeparator();
     for (const int command : {command::kTowns, command::kPostalCodes, command::kAreaCodes,
                               command::kSurnames, command::kCountryCodes, command::kBankCodes}) {

@@ -28,6 +28,8 @@ public:
     QToolBar* ToolBar() const { return toolbar_; }
     QMenu* TownListMenu() const { return town_list_menu_; }
     QMenu* CurrentTownMenu() const { return town_menu_; }
+    // "Ansicht" / "Eingabefelder", also the pop-up menu over the input fields.
+    QMenu* FieldsMenu() const { return fields_menu_; }
 
     // town_caption: the current town's name, or the caption of a combination.
     void Refresh(const CommandContext& context, const QString& town_caption);
@@ -44,6 +46,7 @@ private:
     std::map<int, QAction*> actions_;
     QMenu* town_menu_ = nullptr;
     QMenu* town_list_menu_ = nullptr;
+    QMenu* fields_menu_ = nullptr;
     QToolBar* toolbar_ = nullptr;
 };
 

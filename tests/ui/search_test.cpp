@@ -3,7 +3,6 @@
 // the activity display.
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +16,7 @@
 #include "scripted_server.h"
 #include "ui/activity_display.h"
 #include "ui/detail_card.h"
+#include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/list_model.h"
 #include "ui/list_pane.h"
@@ -24,7 +24,6 @@
 #include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/notice_bar.h"
-#include "ui/plain_input_fields.h"
 #include "ui/ui_text.h"
 #include "ui/window_commands.h"
 #include "window_harness.h"
@@ -135,9 +134,7 @@ private slots:
         WindowHarness harness;
         OpenTown(harness, QStringLiteral("Porz"));
         harness.Type(InputField::kName, surname);
-        QComboBox* modes = harness.Window().Inputs()->ModeBox();
-        modes->setCurrentIndex(mode - 1);
-        emit modes->activated(mode - 1);
+        harness.ChooseMode(static_cast<NameMode>(mode));
         QVERIFY(harness.WaitForSearches());
         QStringList found;
         for (int row = 0; row < harness.Rows(); ++row) {
@@ -183,9 +180,7 @@ private slots:
         OpenBerlin(harness);
         QVERIFY(harness.Edit(InputField::kName)->isEnabled());
         harness.Type(InputField::kName, QStringLiteral("e"));
-        QComboBox* modes = harness.Window().Inputs()->ModeBox();
-        modes->setCurrentIndex(5);
-        emit modes->activated(5);
+        harness.ChooseMode(NameMode::kNameParts);
         QVERIFY(harness.WaitForSearches());
         QCOMPARE(harness.Rows(), 1000);
         QCOMPARE(harness.Status(), QStringLiteral("1000 Namen wurden gefunden."));
@@ -198,9 +193,7 @@ private slots:
         OpenBerlin(harness);
         harness.Type(InputField::kName, QStringLiteral("e"));
         // The mode box starts the search as a command: the limit comes as a box.
-        QComboBox* modes = harness.Window().Inputs()->ModeBox();
-        modes->setCurrentIndex(5);
-        emit modes->activated(5);
+        harness.ChooseMode(NameMode::kNameParts);
         QVERIFY(harness.WaitForSearches());
         QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1336});
         harness.messages.Clear();

@@ -2,17 +2,20 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTreeView>
 
 #include "base/setting_names.h"
+#include "ui/field_edit.h"
+#include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
 #include "ui/list_view.h"
 #include "ui/main_window.h"
+#include "ui/name_panel.h"
 #include "ui/navigation_tree.h"
-#include "ui/plain_input_fields.h"
 #include "ui/ui_text.h"
 #include "ui/window_commands.h"
 
@@ -34,6 +37,9 @@ WindowHarness::WindowHarness(const Options& options) {
     if (options.show) {
         window_->show();
         if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("window not exposed");
+        // Keys go to the focused widget of the active window.
+        window_->activateWindow();
+        if (!QTest::qWaitForWindowActive(window_.get())) qFatal("window not active");
     }
 }
 
@@ -55,6 +61,13 @@ void WindowHarness::ChooseInTree(ListType type) {
 void WindowHarness::Trigger(int command) { window_->Commands().Action(command)->trigger(); }
 
 QLineEdit* WindowHarness::Edit(InputField field) { return window_->Inputs()->Edit(field); }
+
+void WindowHarness::ChooseMode(NameMode mode) {
+    QMenu* menu = window_->Inputs()->Names()->ModeMenu();
+    menu->actions().at(static_cast<int>(mode) - 1)->trigger();
+    // The choice arrives after the menu has closed.
+    QCoreApplication::processEvents();
+}
 
 void WindowHarness::Type(InputField field, const QString& text) { TypeInto(Edit(field), text); }
 

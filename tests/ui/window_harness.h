@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "personal/personal_stores.h"
+#include "query/name_mode.h"
 #include "sample_data_set.h"
 #include "search/list_type.h"
 #include "store/data_set.h"
@@ -47,6 +48,8 @@ public:
     void ChooseInTree(ListType type);
     // Runs a command through its action.
     void Trigger(int command);
+    // Chooses a name mode in the menu of the mode button.
+    void ChooseMode(NameMode mode);
     // Types text into a field key by key.
     void Type(InputField field, const QString& text);
     QLineEdit* Edit(InputField field);

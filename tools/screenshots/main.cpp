@@ -4,8 +4,8 @@
 // line-limit notice, the bank codes) and saves each as a PNG of the screen's size.
 //   vendarion-screenshots --data DIR --out DIR [--town TEXT] [--surname TEXT]
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <cstdio>
@@ -16,10 +16,12 @@
 #include "base/messages.h"
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
+#include "ui/field_edit.h"
+#include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/list_searches.h"
 #include "ui/main_window.h"
-#include "ui/plain_input_fields.h"
+#include "ui/name_panel.h"
 #include "ui/program_font.h"
 #include "ui/window_commands.h"
 
@@ -74,12 +76,20 @@ void Settle(MainWindow& window) {
     QTest::qWait(300);
 }
 
-bool Save(MainWindow& window, const Options& options, const char* name) {
+// Chooses a name mode as the user does, in the menu of the mode button.
+void ChooseMode(InputPanels* inputs, int mode) {
+    inputs->Names()->ModeMenu()->actions().at(mode - 1)->trigger();
+    QApplication::processEvents();
+}
+
+// The window, or with screen the whole screen (with an open menu on it).
+bool Save(MainWindow& window, const Options& options, const char* name, bool screen = false) {
     Settle(window);
     const QSize size = window.screen()->size();
     const std::string path = options.out + "/" + name + "-" + std::to_string(size.width()) + "x" +
                              std::to_string(size.height()) + ".png";
-    const bool saved = window.grab().save(QString::fromStdString(path));
+    const QPixmap picture = screen ? window.screen()->grabWindow(0) : window.grab();
+    const bool saved = picture.save(QString::fromStdString(path));
     std::printf("%s %s\n", saved ? "wrote" : "cannot write", path.c_str());
     return saved;
 }
@@ -98,7 +108,7 @@ int Run(const Options& options) {
     window->setGeometry(window->screen()->geometry());
     window->show();
     (void)QTest::qWaitForWindowExposed(window.get());
-    PlainInputFields* inputs = window->Inputs();
+    InputPanels* inputs = window->Inputs();
 
     bool saved = Save(*window, options, "start");
 
@@ -117,8 +127,10 @@ int Run(const Options& options) {
     saved = Save(*window, options, "book") && saved;
 
     TypeText(inputs->Edit(InputField::kName), options.surname);
-    inputs->ModeBox()->setCurrentIndex(2);
-    emit inputs->ModeBox()->activated(2);
+    inputs->ShowModeMenu();
+    saved = Save(*window, options, "modemenu", true) && saved;
+    inputs->Names()->ModeMenu()->close();
+    ChooseMode(inputs, 3);
     Settle(*window);
     window->Lists().SelectRow(std::min(3, window->Lists().RowCount() - 1));
     saved = Save(*window, options, "result") && saved;
@@ -126,8 +138,7 @@ int Run(const Options& options) {
     // A search that follows typing reports the line limit above the list.
     inputs->Edit(InputField::kName)->clear();
     TypeText(inputs->Edit(InputField::kName), QStringLiteral("e"));
-    inputs->ModeBox()->setCurrentIndex(5);
-    emit inputs->ModeBox()->activated(5);
+    ChooseMode(inputs, 6);
     Settle(*window);
     TypeText(inputs->Edit(InputField::kName), QStringLiteral("r"));
     saved = Save(*window, options, "notice") && saved;
@@ -135,6 +146,15 @@ int Run(const Options& options) {
     window->RunCommand(command::kBankCodes);
     window->Lists().SelectRow(std::min(5, window->Lists().RowCount() - 1));
     saved = Save(*window, options, "banks") && saved;
+
+    // A narrow window puts the fields one to a row.
+    constexpr int kNarrowWidth = 760;
+    constexpr int kNarrowHeight = 620;
+    window->setGeometry(QRect(window->geometry().topLeft(), QSize(kNarrowWidth, kNarrowHeight)));
+    window->RunCommand(command::kTowns);
+    inputs->Edit(InputField::kTown)->clear();
+    TypeText(inputs->Edit(InputField::kTown), QStringLiteral("Ber"));
+    saved = Save(*window, options, "narrow") && saved;
     return saved ? 0 : 1;
 }
 
