@@ -78,7 +78,8 @@ std::vector<double> TimeKeystrokes(MainWindow& window, const FieldRun& run, int 
             }
             // The posted work and the repaint of the window belong to the keystroke.
             QApplication::processEvents();
-            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         }
     }
     return times;
@@ -86,9 +87,8 @@ std::vector<double> TimeKeystrokes(MainWindow& window, const FieldRun& run, int 
 
 int Run(int count) {
     const char* folder_variable = std::getenv("VENDARION_BENCH_DATA");
-    const std::string folder = folder_variable != nullptr && *folder_variable != '\0'
-                                   ? folder_variable
-                                   : "build/national";
+    const std::string folder =
+        folder_variable != nullptr && *folder_variable != '\0' ? folder_variable : "build/national";
     DataSet data;
     if (data.Open(folder) != DataSetStep::kComplete) {
         std::printf("skipped: no national data set in %s\n", folder.c_str());
@@ -110,8 +110,8 @@ int Run(int count) {
         {"Vorwahl", ListType::kAreaCodes, InputField::kAreaCode},
         {"Name (national surnames)", ListType::kSurnames, InputField::kName},
     };
-    std::printf("%-26s %8s %10s %10s %10s %12s\n", "field", "rows", "median ms", "p99 ms",
-                "max ms", "over 33 ms");
+    std::printf("%-26s %8s %10s %10s %10s %12s\n", "field", "rows", "median ms", "p99 ms", "max ms",
+                "over 33 ms");
     for (const FieldRun& run : runs) {
         const std::vector<double> times = TimeKeystrokes(*window, run, count, random);
         if (times.empty()) continue;

@@ -9,10 +9,6 @@
 namespace vendarion {
 namespace {
 
-bool IsCodeField(InputField field) {
-    return field == InputField::kPostalCode || field == InputField::kAreaCode;
-}
-
 bool RemembersCompletion(InputField field) {
     return field == InputField::kTown || field == InputField::kName;
 }

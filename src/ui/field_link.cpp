@@ -13,10 +13,6 @@
 namespace vendarion {
 namespace {
 
-bool IsDigitsField(InputField field) {
-    return field == InputField::kPostalCode || field == InputField::kAreaCode;
-}
-
 // The field whose text positions the list of a type, and that the focused row fills.
 bool FieldOfList(ListType type, InputField* field) {
     switch (type) {
@@ -69,7 +65,7 @@ void FieldLink::Position(InputField field) {
     if (lists_.Type() == ListType::kTowns && lists_.SelectedRows().size() >= 2) {
         lists_.SelectRow(lists_.FocusedRow());
     }
-    taken_[static_cast<int>(field)] = lists_.PositionAt(inputs_.Text(field), IsDigitsField(field));
+    taken_[static_cast<int>(field)] = lists_.PositionAt(inputs_.Text(field), IsCodeField(field));
 }
 
 void FieldLink::Complete(InputField field) {

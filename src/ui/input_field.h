@@ -17,4 +17,9 @@ inline constexpr int kInputFieldCount = 7;
 
 inline constexpr int FieldBit(InputField field) { return 1 << static_cast<int>(field); }
 
+// The postal and area code fields: digits only, compared byte by byte.
+inline constexpr bool IsCodeField(InputField field) {
+    return field == InputField::kPostalCode || field == InputField::kAreaCode;
+}
+
 }  // namespace vendarion

@@ -39,10 +39,6 @@ constexpr std::array<InputField, kPanelCount> kPanelOrder = {
 
 int Index(InputField field) { return static_cast<int>(field); }
 
-bool IsCodeField(InputField field) {
-    return field == InputField::kPostalCode || field == InputField::kAreaCode;
-}
-
 int LabelWidth(const QFontMetrics& metrics) {
     int widest = 0;
     for (const int id :
