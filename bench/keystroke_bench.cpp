@@ -20,6 +20,7 @@
 
 #include "app/settings_file.h"
 #include "base/messages.h"
+#include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
 #include "ui/field_edit.h"
@@ -98,7 +99,8 @@ int Run(int count) {
     SettingsFile settings("/nonexistent/Vendarion.reg");
     SilentMessages messages;
     PersonalStores stores;
-    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages});
+    WaveFileOutput audio("/dev/null");
+    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages, audio});
     if (window == nullptr) return 1;
     window->resize(1280, 800);
     window->show();

@@ -26,6 +26,7 @@
 #include "base/atomic_file.h"
 #include "base/messages.h"
 #include "base/setting_names.h"
+#include "dial/wave_file_output.h"
 #include "resources/string_table.h"
 #include "search/list_rows.h"
 #include "search/result_list.h"
@@ -163,6 +164,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     SilentMessages messages;
     LinuxPlatform platform;
     NoDriveChoice drives;
+    WaveFileOutput audio("/dev/null");
     StartupServices services{settings, messages, platform, drives};
     for (auto _ : state) {
         Application application;
@@ -171,7 +173,8 @@ void BM_StartupToWindow(benchmark::State& state) {
             break;
         }
         std::unique_ptr<MainWindow> window =
-            MainWindow::Create({*application.Data(), application.Stores(), settings, messages});
+            MainWindow::Create(
+            {*application.Data(), application.Stores(), settings, messages, audio});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

@@ -66,8 +66,11 @@ void Application::NoteHardDiskCopy(StartupServices& services, const std::string&
     if (program_path.empty() || services.platform.DriveTypeOf(program_path) != DriveType::kFixed) {
         return;
     }
-    (void)Write(services.settings, setting::kHardDiskAppPath, FolderOf(program_path));
     runs_from_hard_disk_ = true;
+    // An installed program cannot write beside itself: the user's stores go to the
+    // user's data folder. Without one they are absent.
+    const std::string folder = services.platform.UserDataFolder();
+    if (!folder.empty()) (void)Write(services.settings, setting::kHardDiskAppPath, folder);
 }
 
 bool Application::LocateArchives(StartupServices& services, const StartupSwitches& switches,

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 #include "app/mount_table.h"
 #include "base/atomic_file.h"
@@ -24,6 +26,18 @@ std::string Absolute(const std::string& path) {
     return std::string(folder) + "/" + path;
 }
 
+// Makes each folder of an absolute path that is missing; true when the whole path
+// is a folder afterwards.
+bool MakeFolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 }  // namespace
 
 std::string LinuxPlatform::ProgramPath() {
@@ -31,6 +45,21 @@ std::string LinuxPlatform::ProgramPath() {
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof path) return {};
     return std::string(path, static_cast<std::size_t>(length));
+}
+
+std::string LinuxPlatform::UserDataFolder() {
+    const char* data_home = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    std::string base;
+    if (data_home != nullptr && data_home[0] == '/') {
+        base = data_home;
+    } else if (home != nullptr && home[0] == '/') {
+        base = std::string(home) + "/.local/share";
+    } else {
+        return {};
+    }
+    const std::string folder = base + "/Morvanta/Vendarion/";
+    return MakeFolders(folder) ? folder : std::string();
 }
 
 DriveType LinuxPlatform::DriveTypeOf(const std::string& path) {

@@ -1,6 +1,6 @@
 // What start-up asks of the operating system: where the program file lies, what
-// kind of drive a path is on, whether a file exists, and which optical media are
-// mounted. The program uses LinuxPlatform; tests answer from a table.
+// kind of drive a path is on, whether a file exists, where the user's own files go,
+// and which optical media are mounted. The program uses LinuxPlatform; tests answer from a table.
 #pragma once
 
 #include <string>
@@ -23,6 +23,9 @@ public:
     virtual DriveType DriveTypeOf(const std::string& path) = 0;
     // True when the path names an existing entry that is not a folder.
     virtual bool FileExists(const std::string& path) = 0;
+    // The folder of the user's own files (the phone book and the desktop notes),
+    // ending with '/' and made when missing; empty when it cannot be made.
+    virtual std::string UserDataFolder() = 0;
     // The mount points of mounted optical media, in mount order.
     virtual std::vector<std::string> OpticalMountPoints() = 0;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "dial/alsa_audio_output.h"
 #include "app/drive_dialog.h"
 #include "app/installed_data.h"
 #include "app/linux_platform.h"
@@ -50,6 +51,7 @@ int RunProgram(int argc, char** argv) {
                           VENDARION_BUILD_DATA_DIR);
     const StartupSwitches switches = ParseSwitches(CommandLine(argc, argv));
 
+    AlsaAudioOutput audio;
     Application data;
     if (!data.InitData(services, switches)) return 1;
     {
@@ -57,7 +59,7 @@ int RunProgram(int argc, char** argv) {
         picture.exec();
     }
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({*data.Data(), data.Stores(), settings, messages});
+        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, audio});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

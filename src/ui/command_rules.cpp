@@ -15,9 +15,44 @@ bool In(ListType type, std::initializer_list<ListType> types) {
 
 }  // namespace
 
+bool CommandComingLater(int command) {
+    switch (command) {
+        case command::kPrint:
+        case command::kCreateNote:
+        case command::kRemoveNote:
+        case command::kOpenNote:
+        case command::kSearchAssistant:
+        case command::kOptions:
+        case command::kTips:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool CommandEnabled(int command, const CommandContext& context) {
     using enum ListType;
+    if (CommandComingLater(command)) return false;
+    const bool some = context.selected > 0;
+    const bool one = context.selected == 1;
+    const bool entries = In(context.type, {kNames, kInternet, kPhoneBook, kNotes});
     switch (command) {
+        case command::kExport:
+        case command::kPrint:
+            return entries && some;
+        case command::kAddToPhoneBook:
+            return context.phone_book && In(context.type, {kNames, kInternet, kNotes}) && some;
+        case command::kRemoveFromPhoneBook:
+            return context.phone_book && context.type == kPhoneBook && some;
+        case command::kCreateNote:
+            return context.notes && In(context.type, {kNames, kInternet, kPhoneBook}) && one;
+        case command::kRemoveNote:
+        case command::kOpenNote:
+            return context.notes && context.type == kNotes && one;
+        case command::kDial:
+            return entries && one;
+        case command::kNeighbourhood:
+            return context.type == kNames && one;
         case command::kGo:
             if (context.type == kTowns) return context.rows > 0;
             return !context.searching &&

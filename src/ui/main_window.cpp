@@ -15,10 +15,14 @@
 
 #include "base/messages.h"
 #include "base/setting_names.h"
+#include "personal/personal_stores.h"
 #include "resources/string_table.h"
 #include "ui/activity_display.h"
 #include "ui/cp1252_validator.h"
+#include "ui/carrier_notice_dialog.h"
 #include "ui/detail_card.h"
+#include "ui/dial_command.h"
+#include "ui/entry_commands.h"
 #include "ui/field_link.h"
 #include "ui/go_command.h"
 #include "ui/input_panels.h"
@@ -65,6 +69,13 @@ MainWindow::MainWindow(const WindowServices& services, std::unique_ptr<SearchDri
         new ListController(services_, *search_, {pane_, tree_, inputs_, card_, activity_}, this);
     link_ = new FieldLink(*lists_, *inputs_, pane_->View(), this);
     go_ = std::make_unique<GoCommand>(*lists_, *link_, *inputs_, services_.messages, *tree_);
+    entries_ = std::make_unique<EntryCommands>(*lists_, *inputs_, services_);
+    dial_ = std::make_unique<DialCommand>(
+        services_.settings, services_.messages, services_.audio, [this] {
+            CarrierNoticeDialog notice(this);
+            notice.exec();
+            return notice.ResultCode();
+        });
     Connect();
     input_flags_ = Read(services_.settings, setting::kInputFlags);
     inputs_->SetVisibleFields(input_flags_);
@@ -172,6 +183,18 @@ void MainWindow::RunCommand(int command) {
         case command::kClearFields:
             link_->ClearFields();
             return;
+        case command::kAddToPhoneBook:
+            entries_->AddToPhoneBook();
+            return;
+        case command::kRemoveFromPhoneBook:
+            entries_->RemoveFromPhoneBook();
+            return;
+        case command::kNeighbourhood:
+            entries_->NeighbourhoodSearch();
+            return;
+        case command::kDial:
+            Dial();
+            return;
         case command::kToolbar:
             commands_->ToolBar()->setVisible(!commands_->ToolBar()->isVisible());
             RefreshCommands();
@@ -185,25 +208,42 @@ void MainWindow::RunCommand(int command) {
     }
 }
 
-void MainWindow::RefreshCommands() {
+CommandContext MainWindow::Context() const {
     CommandContext context;
     context.type = lists_->Type();
     context.rows = lists_->RowCount();
+    context.selected = static_cast<int>(lists_->SelectedRows().size());
+    context.phone_book = services_.stores.phone_book != nullptr;
+    context.notes = services_.stores.notes != nullptr;
     context.searching = lists_->Searches().SearchRunning();
     context.has_town = lists_->HasTown();
     context.multi_town = lists_->MultiTown();
     context.toolbar = !commands_->ToolBar()->isHidden();
     context.detailed = lists_->Detailed();
     context.input_flags = input_flags_;
+    return context;
+}
+
+void MainWindow::RefreshCommands() {
+    const CommandContext context = Context();
     const QString caption =
         tree_->Node(ListType::kTown) != nullptr ? tree_->Node(ListType::kTown)->text(0) : QString();
     commands_->Refresh(context, caption);
 }
 
 void MainWindow::ShowContextMenu(const QPoint& position) {
-    if (lists_->Type() != ListType::kTowns) return;
-    RefreshCommands();
-    commands_->TownListMenu()->exec(pane_->View()->viewport()->mapToGlobal(position));
+    QMenu* menu = commands_->ContextMenu(Context(), this);
+    if (menu != nullptr) menu->popup(pane_->View()->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::Dial() {
+    (void)lists_->Searches().CancelSearch();
+    const std::vector<int> rows = lists_->SelectedRows();
+    const int row = lists_->FocusedRow();
+    if (!IsEntryList(lists_->Type()) || rows.size() != 1 || rows.front() != row) return;
+    constexpr int kAreaCodeColumn = 4;
+    constexpr int kNumberColumn = 5;
+    dial_->Run(lists_->RowText(row, kAreaCodeColumn), lists_->RowText(row, kNumberColumn));
 }
 
 void MainWindow::ShowFieldsMenu(const QPoint& global) {

@@ -10,12 +10,15 @@
 
 #include "ui/input_field.h"
 #include "ui/navigation_keys.h"
+#include "ui/command_rules.h"
 #include "ui/window_services.h"
 
 namespace vendarion {
 
 class ActivityDisplay;
 class DetailCard;
+class DialCommand;
+class EntryCommands;
 class FieldLink;
 class GoCommand;
 class ListController;
@@ -62,6 +65,9 @@ private:
     // saves the window's settings; true when the window may close.
     bool ConfirmExit();
     void ShowContextMenu(const QPoint& position);
+    // Dials the selected entry of an entry list: one row selected, and focused.
+    void Dial();
+    CommandContext Context() const;
     // The "Eingabefelder" menu as a pop-up, a little up and left of the pointer.
     void ShowFieldsMenu(const QPoint& global);
     void ToggleInputField(int flag);
@@ -80,6 +86,8 @@ private:
     ListController* lists_ = nullptr;
     FieldLink* link_ = nullptr;
     std::unique_ptr<GoCommand> go_;
+    std::unique_ptr<EntryCommands> entries_;
+    std::unique_ptr<DialCommand> dial_;
     QTimer resize_end_;
     int input_flags_ = 0;  // the visible input fields
     bool exit_confirmed_ = false;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QSizePolicy>
 #include <QToolBar>
+#include <span>
 
 #include "ui/list_types.h"
 #include "ui/ui_text.h"
@@ -20,6 +21,16 @@ constexpr int kViewMenu = 5003;
 constexpr int kGoToMenu = 5004;
 constexpr int kCurrentTownMenu = 5005;
 constexpr int kInputFieldsMenu = 5007;
+constexpr int kPhoneBookMenu = 5008;
+constexpr int kNotesMenu = 5009;
+constexpr int kExtrasMenu = 5010;
+constexpr int kHelpMenu = 5011;
+constexpr int kAddText = 5101;
+constexpr int kExportText = 5102;
+constexpr int kRemoveText = 5103;
+constexpr int kRemoveNoteText = 5104;
+// The captions of the toolbar buttons, in their order.
+constexpr int kFirstButtonCaption = 1760;
 constexpr int kSearchText = 1606;
 constexpr int kInternetText = 1607;
 constexpr int kOtherSearchKey = 5006;
@@ -31,14 +42,8 @@ QKeySequence ShortcutOf(const QString& text) {
     QString keys = text.mid(tab + 1);
     keys.replace(QStringLiteral("Strg"), QStringLiteral("Ctrl"));
     keys.replace(QStringLiteral("Umschalt"), QStringLiteral("Shift"));
+    keys.replace(QStringLiteral("Entf"), QStringLiteral("Del"));
     return QKeySequence(keys);
-}
-
-// The text of a toolbar button: the menu text without accelerator and key.
-QString ButtonText(QString text) {
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    if (tab >= 0) text.truncate(tab);
-    return text.remove(QLatin1Char('&'));
 }
 
 }  // namespace
@@ -52,7 +57,6 @@ QAction* WindowCommands::Add(QMenu* menu, int command, bool checkable, int text_
     const QString text = UiString(text_id != 0 ? text_id : command);
     auto* action = new QAction(text, this);
     action->setShortcut(ShortcutOf(text));
-    action->setIconText(ButtonText(text));
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, command] { emit Triggered(command); });
     actions_[command] = action;
@@ -63,21 +67,35 @@ QAction* WindowCommands::Add(QMenu* menu, int command, bool checkable, int text_
 void WindowCommands::BuildMenus(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     QMenu* file = bar->addMenu(UiString(kFileMenu));
+    Add(file, command::kExport);
+    Add(file, command::kPrint);
+    file->addSeparator();
     Add(file, command::kExit);
+
     QMenu* edit = bar->addMenu(UiString(kEditMenu));
     Add(edit, command::kGo);
     Add(edit, command::kCancel);
     edit->addSeparator();
+    QMenu* phone_book = edit->addMenu(UiString(kPhoneBookMenu));
+    Add(phone_book, command::kAddToPhoneBook);
+    Add(phone_book, command::kRemoveFromPhoneBook);
+    QMenu* notes = edit->addMenu(UiString(kNotesMenu));
+    Add(notes, command::kCreateNote);
+    Add(notes, command::kOpenNote);
+    Add(notes, command::kRemoveNote);
+    edit->addSeparator();
     Add(edit, command::kClearFields);
+
     QMenu* view = bar->addMenu(UiString(kViewMenu));
     Add(view, command::kToolbar, true);
     fields_menu_ = view->addMenu(UiString(kInputFieldsMenu));
-    for (const int command :
-         {command::kTownField, command::kPostalCodeField, command::kAreaCodeField,
-          command::kNameField, command::kStreetField, command::kHeadingField}) {
+    for (const int command : {command::kTownField, command::kPostalCodeField,
+                              command::kAreaCodeField, command::kNameField, command::kStreetField,
+                              command::kHeadingField}) {
         Add(fields_menu_, command, true);
     }
     Add(view, command::kDetailedView, true);
+
     QMenu* go_to = bar->addMenu(UiString(kGoToMenu));
     Add(go_to, command::kSearch, true, kSearchText);
     Add(go_to, command::kInternet, true, kInternetText);
@@ -102,9 +120,20 @@ void WindowCommands::BuildMenus(QMainWindow* window) {
     for (QAction* action : go_to->actions() + town_menu_->actions()) {
         if (action->isCheckable()) lists->addAction(action);
     }
-    town_list_menu_ = new QMenu(window);
-    Add(town_list_menu_, command::kMarkAllTowns);
-    town_list_menu_->addAction(actions_[command::kGo]);
+
+    QMenu* extras = bar->addMenu(UiString(kExtrasMenu));
+    Add(extras, command::kDial);
+    Add(extras, command::kNeighbourhood);
+    extras->addSeparator();
+    Add(extras, command::kSearchAssistant);
+    extras->addSeparator();
+    Add(extras, command::kOptions);
+
+    QMenu* help = bar->addMenu(UiString(kHelpMenu));
+    Add(help, command::kHelp)->setShortcut(QKeySequence::HelpContents);
+    Add(help, command::kTips);
+    help->addSeparator();
+    Add(help, command::kAbout);
 }
 
 void WindowCommands::BuildToolBar(QMainWindow* window, QWidget* activity) {
@@ -112,18 +141,89 @@ void WindowCommands::BuildToolBar(QMainWindow* window, QWidget* activity) {
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     toolbar_->setMovable(false);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    toolbar_->addAction(actions_[command::kGo]);
-    toolbar_->addAction(actions_[command::kCancel]);
-    toolbar_->addAction(actions_[command::kClearFields]);
-    toolbar_->addSeparator();
-    for (const int command : {command::kTowns, command::kPostalCodes, command::kAreaCodes,
-                              command::kSurnames, command::kCountryCodes, command::kBankCodes}) {
-        toolbar_->addAction(actions_[command]);
+    // The buttons, each with its caption; 0 stands for a separator.
+    constexpr int kButtons[] = {
+        command::kGo,         command::kCancel,         command::kClearFields,
+        0,                    command::kTowns,          command::kPostalCodes,
+        command::kAreaCodes,  command::kSurnames,       command::kCountryCodes,
+        command::kBankCodes,  0,                        command::kDial,
+        command::kNeighbourhood, command::kAddToPhoneBook, command::kExport,
+        command::kPrint,      command::kCreateNote,     0,
+        command::kSearchAssistant,
+    };
+    int caption = kFirstButtonCaption;
+    for (const int command : kButtons) {
+        if (command == 0) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        QAction* action = actions_.at(command);
+        action->setIconText(UiString(caption++));
+        toolbar_->addAction(action);
     }
     auto* spacer = new QWidget(toolbar_);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar_->addWidget(spacer);
     toolbar_->addWidget(activity);
+}
+
+QMenu* WindowCommands::ContextMenu(const CommandContext& context, QWidget* parent) {
+    // The items of the menu of each list, with the text they read there (0: the
+    // command's menu text); 0, 0 stands for a separator.
+    struct Item {
+        int command;
+        int text;
+    };
+    static constexpr Item kTowns[] = {{command::kMarkAllTowns, 0}, {command::kGo, 0}};
+    static constexpr Item kNames[] = {
+        {command::kDial, 0},   {command::kNeighbourhood, 0}, {command::kAddToPhoneBook, kAddText},
+        {command::kCreateNote, 0}, {0, 0},                   {command::kPrint, 0},
+        {command::kExport, kExportText}, {0, 0},             {command::kGo, 0}};
+    static constexpr Item kInternetRows[] = {
+        {command::kDial, 0},   {command::kAddToPhoneBook, kAddText}, {command::kCreateNote, 0},
+        {0, 0},                {command::kPrint, 0},                 {command::kExport, kExportText},
+        {0, 0},                {command::kGo, 0}};
+    static constexpr Item kPhoneBookRows[] = {
+        {command::kDial, 0},   {command::kCreateNote, 0}, {0, 0},
+        {command::kPrint, 0},  {command::kExport, kExportText}, {0, 0},
+        {command::kRemoveFromPhoneBook, kRemoveText}};
+    static constexpr Item kNoteRows[] = {
+        {command::kOpenNote, 0}, {command::kDial, 0},  {command::kAddToPhoneBook, kAddText},
+        {0, 0},                  {command::kPrint, 0}, {command::kExport, kExportText},
+        {0, 0},                  {command::kRemoveNote, kRemoveNoteText}};
+    std::span<const Item> items;
+    switch (context.type) {
+        case ListType::kTowns:
+            items = kTowns;
+            break;
+        case ListType::kNames:
+            items = kNames;
+            break;
+        case ListType::kInternet:
+            items = kInternetRows;
+            break;
+        case ListType::kPhoneBook:
+            items = kPhoneBookRows;
+            break;
+        case ListType::kNotes:
+            items = kNoteRows;
+            break;
+        default:
+            return nullptr;
+    }
+    auto* menu = new QMenu(parent);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const Item& item : items) {
+        if (item.command == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(UiString(item.text != 0 ? item.text : item.command));
+        action->setEnabled(CommandEnabled(item.command, context));
+        const int command = item.command;
+        connect(action, &QAction::triggered, this, [this, command] { emit Triggered(command); });
+    }
+    return menu;
 }
 
 QAction* WindowCommands::Action(int command) const {

@@ -1,5 +1,5 @@
-// The main window's menu bar, toolbar and the town list's context menu, built from
-// the command table; every command reports its id through Triggered. Refresh sets
+// The main window's menu bar, toolbar and the lists' context menus, built from the
+// command table; every command reports its id through Triggered. Refresh sets
 // the enabled states, the marks and the texts that change with the list.
 #pragma once
 
@@ -26,11 +26,13 @@ public:
 
     QAction* Action(int command) const;
     QToolBar* ToolBar() const { return toolbar_; }
-    QMenu* TownListMenu() const { return town_list_menu_; }
     QMenu* CurrentTownMenu() const { return town_menu_; }
     // "Ansicht" / "Eingabefelder", also the pop-up menu over the input fields.
     QMenu* FieldsMenu() const { return fields_menu_; }
 
+    // The context menu of the list of context.type, made anew with the enabled states
+    // of the context; null for a list without one. It deletes itself when closed.
+    QMenu* ContextMenu(const CommandContext& context, QWidget* parent);
     // town_caption: the current town's name, or the caption of a combination.
     void Refresh(const CommandContext& context, const QString& town_caption);
 
@@ -45,7 +47,6 @@ private:
 
     std::map<int, QAction*> actions_;
     QMenu* town_menu_ = nullptr;
-    QMenu* town_list_menu_ = nullptr;
     QMenu* fields_menu_ = nullptr;
     QToolBar* toolbar_ = nullptr;
 };

@@ -3,6 +3,7 @@
 
 namespace vendarion {
 
+class AudioOutput;
 class DataSet;
 class Messages;
 class Settings;
@@ -13,6 +14,8 @@ struct WindowServices {
     PersonalStores& stores;
     Settings& settings;
     Messages& messages;
+    // Where the dial tones are played.
+    AudioOutput& audio;
 };
 
 }  // namespace vendarion

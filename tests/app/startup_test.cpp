@@ -1,11 +1,16 @@
 #include "app/application.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
 
 #include "app/drive_choice.h"
+#include "app/linux_platform.h"
+#include "base/atomic_file.h"
 #include "base/setting_names.h"
 #include "sample_data_set.h"
 #include "support/fake_platform.h"
@@ -55,7 +60,9 @@ class StartupTest : public ::testing::Test {
 protected:
     StartupTest() {
         platform_.program_path = dir_.path() + "/bin/vendarion";
+        platform_.user_data_folder = dir_.path() + "/user/";
         ::mkdir((dir_.path() + "/bin").c_str(), 0755);
+        ::mkdir((dir_.path() + "/user").c_str(), 0755);
     }
 
     // Writes the sample archives into folder (relative to the test folder).
@@ -91,7 +98,7 @@ TEST_F(StartupTest, FirstStartFindsTheArchivesBesideTheProgram) {
     EXPECT_TRUE(application_.Data()->IsOpen());
     EXPECT_EQ(application_.Data()->Towns().Count(), static_cast<int>(sample_.towns.size()));
     EXPECT_TRUE(application_.RunsFromHardDisk());
-    EXPECT_EQ(Read(settings_, setting::kHardDiskAppPath), dir_.path() + "/bin/");
+    EXPECT_EQ(Read(settings_, setting::kHardDiskAppPath), dir_.path() + "/user/");
     EXPECT_TRUE(chooser_.prompts.empty());
     application_.Exit();
     EXPECT_EQ(application_.Data(), nullptr);
@@ -227,9 +234,41 @@ TEST_F(StartupTest, PersonalStoresExistOnlyForAHardDiskCopy) {
     ASSERT_TRUE(installed.InitData(services_, {}));
     ASSERT_NE(installed.Stores().phone_book, nullptr);
     ASSERT_NE(installed.Stores().notes, nullptr);
-    EXPECT_EQ(installed.Stores().phone_book_path, dir_.File("bin/PhoneBook.vdr"));
-    EXPECT_EQ(installed.Stores().notes_path, dir_.File("bin/Memolet.vdr"));
+    // The stores live in the user's data folder, not beside the program.
+    EXPECT_EQ(installed.Stores().phone_book_path, dir_.File("user/PhoneBook.vdr"));
+    EXPECT_EQ(installed.Stores().notes_path, dir_.File("user/Memolet.vdr"));
     EXPECT_EQ(installed.Stores().phone_book->Count(), 0);
+
+    // Without a data folder of the user's there is nowhere to keep them.
+    test::MemorySettings fresh;
+    StartupServices services{fresh, messages_, platform_, chooser_};
+    platform_.user_data_folder.clear();
+    Application homeless;
+    ASSERT_TRUE(homeless.InitData(services, {}));
+    EXPECT_EQ(homeless.Stores().phone_book, nullptr);
+    EXPECT_TRUE(homeless.RunsFromHardDisk());
+}
+
+TEST(LinuxPlatformTest, TheUserDataFolderIsMadeUnderXdgDataHome) {
+    test::TempDir dir;
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string old = saved != nullptr ? saved : "";
+    ::setenv("XDG_DATA_HOME", dir.File("share").c_str(), 1);
+    LinuxPlatform platform;
+    const std::string folder = platform.UserDataFolder();
+    EXPECT_EQ(folder, dir.File("share/Morvanta/Vendarion/"));
+    struct stat info {};
+    EXPECT_EQ(::stat(folder.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    // A file where the folder should be: no folder.
+    ::setenv("XDG_DATA_HOME", dir.File("share/Morvanta/Vendarion/file").c_str(), 1);
+    EXPECT_TRUE(ReplaceFileContents(dir.File("share/Morvanta/Vendarion/file"), "x"));
+    EXPECT_EQ(platform.UserDataFolder(), "");
+    if (saved != nullptr) {
+        ::setenv("XDG_DATA_HOME", old.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
 }
 
 TEST(StartupChecks, TheProgramMustFindItsOwnFile) {

@@ -33,6 +33,7 @@ public:
         struct stat info {};
         return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
     }
+    std::string UserDataFolder() override { return user_data_folder; }
     std::vector<std::string> OpticalMountPoints() override {
         std::vector<std::string> points;
         for (const auto& [folder, type] : drives) {
@@ -42,6 +43,7 @@ public:
     }
 
     std::string program_path;
+    std::string user_data_folder;
     std::vector<std::pair<std::string, DriveType>> drives;  // folder, type
     std::vector<std::string> asked;                         // paths whose type was asked
 };

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
 #include "query/name_mode.h"
 #include "sample_data_set.h"
@@ -68,6 +69,9 @@ public:
     ScriptedMessages messages;
     DataSet data;
     PersonalStores stores;
+    // The dial tones go into tones.wav in this folder.
+    TempDir tones_dir;
+    WaveFileOutput audio{tones_dir.path() + "/tones.wav"};
 
 private:
     TempDir dir_;

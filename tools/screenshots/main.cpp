@@ -14,6 +14,7 @@
 
 #include "app/settings_file.h"
 #include "base/messages.h"
+#include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
 #include "ui/field_edit.h"
@@ -103,7 +104,8 @@ int Run(const Options& options) {
     SettingsFile settings("/nonexistent/Vendarion.reg");
     SilentMessages messages;
     PersonalStores stores;
-    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages});
+    WaveFileOutput audio("/dev/null");
+    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages, audio});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();

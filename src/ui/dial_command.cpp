@@ -1,0 +1,56 @@
+#include "ui/dial_command.h"
+
+#include <QApplication>
+
+#include "base/ascii_text.h"
+#include "base/messages.h"
+#include "dial/dial_plan.h"
+#include "dial/tone_dialer.h"
+#include "resources/string_table.h"
+
+namespace vendarion {
+namespace {
+
+constexpr int kNoModemDialling = 1342;
+constexpr int kTonesNotPlayed = 1343;
+
+}  // namespace
+
+void DialCommand::Run(std::string_view area_code, std::string_view number) {
+    DialPlan plan;
+    if (!PlanDial(TrimBlanks(area_code), TrimBlanks(number), ReadDialOptions(settings_), &plan)) {
+        Tell(dial_message::kNoNumber);
+        return;
+    }
+    if (plan.show_carrier_notice && !AcceptCarrierNotice(settings_, notice_())) return;
+    if (plan.confirm &&
+        messages_.Show({dial_message::kConfirm,
+                        FormatString(dial_message::kConfirm, plan.display_number),
+                        MessageIcon::kQuestion, MessageButtons::kYesNo,
+                        MessageAnswer::kYes}) != MessageAnswer::kYes) {
+        return;
+    }
+    switch (plan.target) {
+        case DialTarget::kNothing:
+            return;
+        case DialTarget::kTapi:
+            Tell(kNoModemDialling);
+            return;
+        case DialTarget::kTones:
+            break;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ToneDialer dialer(audio_);
+    const int played = dialer.Dial(plan.dial_string);
+    QApplication::restoreOverrideCursor();
+    // A sound card that plays nothing would otherwise leave the user waiting for a
+    // call that never comes.
+    if (played != 0) Tell(kTonesNotPlayed);
+}
+
+void DialCommand::Tell(int id) {
+    messages_.Show({id, std::string(LoadString(id)), MessageIcon::kExclamation,
+                    MessageButtons::kOk, MessageAnswer::kOk});
+}
+
+}  // namespace vendarion
