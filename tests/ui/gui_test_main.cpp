@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QTest>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -24,10 +25,14 @@ int main(int argc, char** argv) {
     std::vector<char*> arguments = {argv[0]};
     for (int i = only != nullptr ? 2 : 1; i < argc; ++i) arguments.push_back(argv[i]);
     int failed = 0;
+    int run = 0;
     for (const vendarion::test::GuiTest& test : vendarion::test::GuiTests()) {
         if (only != nullptr && std::strcmp(only, test.name) != 0) continue;
         std::unique_ptr<QObject> object = test.make();
         failed += QTest::qExec(object.get(), static_cast<int>(arguments.size()), arguments.data());
+        ++run;
     }
-    return failed == 0 ? 0 : 1;
+    // A class name that names no class must not pass as an empty success.
+    if (run == 0) std::fprintf(stderr, "no test class %s\n", only);
+    return failed == 0 && run > 0 ? 0 : 1;
 }

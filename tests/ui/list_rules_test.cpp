@@ -3,12 +3,25 @@
 #include <gtest/gtest.h>
 
 #include "ui/command_rules.h"
+#include "ui/entry_commands.h"
 #include "ui/list_count_text.h"
 #include "ui/list_types.h"
 #include "ui/remembered_inputs.h"
 
 namespace vendarion {
 namespace {
+
+TEST(EntryCommands, TheNeighbourhoodIsTheStreetWithoutItsNumber) {
+    EXPECT_EQ(EntryCommands::StreetOfCell("Hauptstra\xDF"
+                                          "e  5"),
+              "Hauptstra\xDF"
+              "e");
+    EXPECT_EQ(EntryCommands::StreetOfCell("  Am Markt  12a "), "Am Markt");
+    EXPECT_EQ(EntryCommands::StreetOfCell("Lindenallee"), "Lindenallee");
+    // Only blanks, or a number alone: no street to search.
+    EXPECT_EQ(EntryCommands::StreetOfCell("   "), "");
+    EXPECT_EQ(EntryCommands::StreetOfCell(""), "");
+}
 
 TEST(ListCountText, EachListCountsInItsOwnWords) {
     EXPECT_EQ(ListCountText(ListType::kTowns, {.rows = 9}), "9 Orte sind vorhanden.");
