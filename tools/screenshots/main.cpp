@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QTreeView>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -17,10 +19,13 @@
 #include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
+#include "ui/carrier_notice_dialog.h"
 #include "ui/field_edit.h"
 #include "ui/input_panels.h"
 #include "ui/list_controller.h"
+#include "ui/list_pane.h"
 #include "ui/list_searches.h"
+#include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/name_panel.h"
 #include "ui/program_font.h"
@@ -95,6 +100,35 @@ bool Save(MainWindow& window, const Options& options, const char* name, bool scr
     return saved;
 }
 
+// The menus of the bar that act on entries, the context menu of a row, and the
+// carrier notice, each open on the screen.
+bool SaveMenus(MainWindow& window, const Options& options) {
+    bool saved = true;
+    const QList<QAction*> titles = window.menuBar()->actions();
+    for (const int index : {1, 4}) {
+        QMenu* menu = titles.at(index)->menu();
+        menu->popup(window.menuBar()->mapToGlobal(
+            window.menuBar()->actionGeometry(titles.at(index)).bottomLeft()));
+        const std::string name = "menu" + std::to_string(index);
+        saved = Save(window, options, name.c_str(), true) && saved;
+        menu->close();
+    }
+    QTreeView* view = window.Pane()->View();
+    const QRect row = view->visualRect(view->currentIndex());
+    QMenu* context = window.Commands().ContextMenu(
+        {.type = window.Lists().Type(), .rows = window.Lists().RowCount(), .selected = 1}, &window);
+    context->popup(view->viewport()->mapToGlobal(row.center()));
+    saved = Save(window, options, "context", true) && saved;
+    context->close();
+    CarrierNoticeDialog notice(&window);
+    notice.show();
+    QTest::qWait(200);
+    const std::string path = options.out + "/carrier-notice.png";
+    saved = notice.grab().save(QString::fromStdString(path)) && saved;
+    std::printf("wrote %s\n", path.c_str());
+    return saved;
+}
+
 int Run(const Options& options) {
     DataSet data;
     if (data.Open(options.data) != DataSetStep::kComplete) {
@@ -105,7 +139,8 @@ int Run(const Options& options) {
     SilentMessages messages;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
-    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages, audio});
+    std::unique_ptr<MainWindow> window =
+        MainWindow::Create({data, stores, settings, messages, audio});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();
@@ -136,6 +171,7 @@ int Run(const Options& options) {
     Settle(*window);
     window->Lists().SelectRow(std::min(3, window->Lists().RowCount() - 1));
     saved = Save(*window, options, "result") && saved;
+    saved = SaveMenus(*window, options) && saved;
 
     // A search that follows typing reports the line limit above the list.
     inputs->Edit(InputField::kName)->clear();
