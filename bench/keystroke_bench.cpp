@@ -27,6 +27,7 @@
 #include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/main_window.h"
+#include "ui/qt_printer_chooser.h"
 #include "ui/ui_text.h"
 
 namespace vendarion {
@@ -100,7 +101,9 @@ int Run(int count) {
     SilentMessages messages;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
-    std::unique_ptr<MainWindow> window = MainWindow::Create({data, stores, settings, messages, audio});
+    QtPrinterChooser printers;
+    std::unique_ptr<MainWindow> window =
+        MainWindow::Create({data, stores, settings, messages, audio, printers});
     if (window == nullptr) return 1;
     window->resize(1280, 800);
     window->show();

@@ -35,6 +35,7 @@
 #include "ui/list_model.h"
 #include "ui/list_spec.h"
 #include "ui/main_window.h"
+#include "ui/qt_printer_chooser.h"
 
 namespace vendarion {
 namespace {
@@ -165,6 +166,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     LinuxPlatform platform;
     NoDriveChoice drives;
     WaveFileOutput audio("/dev/null");
+    QtPrinterChooser printers;
     StartupServices services{settings, messages, platform, drives};
     for (auto _ : state) {
         Application application;
@@ -172,9 +174,8 @@ void BM_StartupToWindow(benchmark::State& state) {
             state.SkipWithError("data initialisation failed");
             break;
         }
-        std::unique_ptr<MainWindow> window =
-            MainWindow::Create(
-            {*application.Data(), application.Stores(), settings, messages, audio});
+        std::unique_ptr<MainWindow> window = MainWindow::Create(
+            {*application.Data(), application.Stores(), settings, messages, audio, printers});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

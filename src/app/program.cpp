@@ -6,15 +6,16 @@
 #include <string>
 
 #include "app/application.h"
-#include "dial/alsa_audio_output.h"
 #include "app/drive_dialog.h"
 #include "app/installed_data.h"
 #include "app/linux_platform.h"
 #include "app/settings_file.h"
 #include "app/startup_message.h"
+#include "dial/alsa_audio_output.h"
 #include "ui/main_window.h"
 #include "ui/program_font.h"
 #include "ui/qt_messages.h"
+#include "ui/qt_printer_chooser.h"
 #include "ui/startup_picture.h"
 
 namespace vendarion {
@@ -52,6 +53,7 @@ int RunProgram(int argc, char** argv) {
     const StartupSwitches switches = ParseSwitches(CommandLine(argc, argv));
 
     AlsaAudioOutput audio;
+    QtPrinterChooser printers;
     Application data;
     if (!data.InitData(services, switches)) return 1;
     {
@@ -59,7 +61,7 @@ int RunProgram(int argc, char** argv) {
         picture.exec();
     }
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, audio});
+        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, audio, printers});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

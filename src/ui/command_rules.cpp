@@ -17,7 +17,6 @@ bool In(ListType type, std::initializer_list<ListType> types) {
 
 bool CommandComingLater(int command) {
     switch (command) {
-        case command::kPrint:
         case command::kCreateNote:
         case command::kRemoveNote:
         case command::kOpenNote:
@@ -39,6 +38,7 @@ bool CommandEnabled(int command, const CommandContext& context) {
     switch (command) {
         case command::kExport:
         case command::kPrint:
+        case command::kPrintPreview:
             return entries && some;
         case command::kAddToPhoneBook:
             return context.phone_book && In(context.type, {kNames, kInternet, kNotes}) && some;

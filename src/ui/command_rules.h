@@ -48,6 +48,7 @@ inline constexpr int kTips = 40051;
 inline constexpr int kNotes = 40053;
 inline constexpr int kOpenNote = 40054;
 inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
 inline constexpr int kHelp = 57666;
 inline constexpr int kToolbar = 59392;
 }  // namespace command
@@ -55,9 +56,9 @@ inline constexpr int kToolbar = 59392;
 struct CommandContext {
     ListType type = ListType::kNone;
     int rows = 0;
-    int selected = 0;          // selected rows
-    bool phone_book = false;   // the phone book store exists
-    bool notes = false;        // the desktop-note store exists
+    int selected = 0;         // selected rows
+    bool phone_book = false;  // the phone book store exists
+    bool notes = false;       // the desktop-note store exists
     bool searching = false;   // a search runs
     bool has_town = false;    // a town (or a combination of towns) is chosen
     bool multi_town = false;  // the combination

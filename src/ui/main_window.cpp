@@ -18,8 +18,8 @@
 #include "personal/personal_stores.h"
 #include "resources/string_table.h"
 #include "ui/activity_display.h"
-#include "ui/cp1252_validator.h"
 #include "ui/carrier_notice_dialog.h"
+#include "ui/cp1252_validator.h"
 #include "ui/detail_card.h"
 #include "ui/dial_command.h"
 #include "ui/entry_commands.h"
@@ -33,6 +33,7 @@
 #include "ui/list_view.h"
 #include "ui/navigation_keys.h"
 #include "ui/navigation_tree.h"
+#include "ui/print_command.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
 #include "ui/ui_text.h"
@@ -70,12 +71,13 @@ MainWindow::MainWindow(const WindowServices& services, std::unique_ptr<SearchDri
     link_ = new FieldLink(*lists_, *inputs_, pane_->View(), this);
     go_ = std::make_unique<GoCommand>(*lists_, *link_, *inputs_, services_.messages, *tree_);
     entries_ = std::make_unique<EntryCommands>(*lists_, *inputs_, services_);
-    dial_ = std::make_unique<DialCommand>(
-        services_.settings, services_.messages, services_.audio, [this] {
-            CarrierNoticeDialog notice(this);
-            notice.exec();
-            return notice.ResultCode();
-        });
+    print_ = std::make_unique<PrintCommand>(this, services_.messages, services_.printers);
+    dial_ = std::make_unique<DialCommand>(services_.settings, services_.messages, services_.audio,
+                                          [this] {
+                                              CarrierNoticeDialog notice(this);
+                                              notice.exec();
+                                              return notice.ResultCode();
+                                          });
     Connect();
     input_flags_ = Read(services_.settings, setting::kInputFlags);
     inputs_->SetVisibleFields(input_flags_);
@@ -195,6 +197,10 @@ void MainWindow::RunCommand(int command) {
         case command::kDial:
             Dial();
             return;
+        case command::kPrint:
+        case command::kPrintPreview:
+            Print(command == command::kPrintPreview);
+            return;
         case command::kToolbar:
             commands_->ToolBar()->setVisible(!commands_->ToolBar()->isVisible());
             RefreshCommands();
@@ -234,6 +240,22 @@ void MainWindow::RefreshCommands() {
 void MainWindow::ShowContextMenu(const QPoint& position) {
     QMenu* menu = commands_->ContextMenu(Context(), this);
     if (menu != nullptr) menu->popup(pane_->View()->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::Print(bool preview) {
+    (void)lists_->Searches().CancelSearch();
+    if (!IsEntryList(lists_->Type())) return;
+    std::vector<PrintRow> rows;
+    for (const int row : lists_->SelectedRows()) {
+        const auto cell = [this, row](int column) { return lists_->RowText(row, column); };
+        rows.push_back({cell(8), cell(2), cell(3), cell(6), cell(7), cell(9), cell(4), cell(5)});
+    }
+    const std::string title = FromQString(pane_->Title());
+    if (preview) {
+        print_->Preview(rows, title);
+    } else {
+        print_->Print(rows, title);
+    }
 }
 
 void MainWindow::Dial() {

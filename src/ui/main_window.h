@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "ui/command_rules.h"
 #include "ui/input_field.h"
 #include "ui/navigation_keys.h"
-#include "ui/command_rules.h"
 #include "ui/window_services.h"
 
 namespace vendarion {
@@ -19,6 +19,7 @@ class ActivityDisplay;
 class DetailCard;
 class DialCommand;
 class EntryCommands;
+class PrintCommand;
 class FieldLink;
 class GoCommand;
 class ListController;
@@ -67,6 +68,8 @@ private:
     void ShowContextMenu(const QPoint& position);
     // Dials the selected entry of an entry list: one row selected, and focused.
     void Dial();
+    // Prints the selected entries, or shows them in the preview.
+    void Print(bool preview);
     CommandContext Context() const;
     // The "Eingabefelder" menu as a pop-up, a little up and left of the pointer.
     void ShowFieldsMenu(const QPoint& global);
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<GoCommand> go_;
     std::unique_ptr<EntryCommands> entries_;
     std::unique_ptr<DialCommand> dial_;
+    std::unique_ptr<PrintCommand> print_;
     QTimer resize_end_;
     int input_flags_ = 0;  // the visible input fields
     bool exit_confirmed_ = false;

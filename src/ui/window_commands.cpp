@@ -69,6 +69,7 @@ void WindowCommands::BuildMenus(QMainWindow* window) {
     QMenu* file = bar->addMenu(UiString(kFileMenu));
     Add(file, command::kExport);
     Add(file, command::kPrint);
+    Add(file, command::kPrintPreview);
     file->addSeparator();
     Add(file, command::kExit);
 
@@ -89,9 +90,9 @@ void WindowCommands::BuildMenus(QMainWindow* window) {
     QMenu* view = bar->addMenu(UiString(kViewMenu));
     Add(view, command::kToolbar, true);
     fields_menu_ = view->addMenu(UiString(kInputFieldsMenu));
-    for (const int command : {command::kTownField, command::kPostalCodeField,
-                              command::kAreaCodeField, command::kNameField, command::kStreetField,
-                              command::kHeadingField}) {
+    for (const int command :
+         {command::kTownField, command::kPostalCodeField, command::kAreaCodeField,
+          command::kNameField, command::kStreetField, command::kHeadingField}) {
         Add(fields_menu_, command, true);
     }
     Add(view, command::kDetailedView, true);
@@ -143,12 +144,24 @@ void WindowCommands::BuildToolBar(QMainWindow* window, QWidget* activity) {
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     // The buttons, each with its caption; 0 stands for a separator.
     constexpr int kButtons[] = {
-        command::kGo,         command::kCancel,         command::kClearFields,
-        0,                    command::kTowns,          command::kPostalCodes,
-        command::kAreaCodes,  command::kSurnames,       command::kCountryCodes,
-        command::kBankCodes,  0,                        command::kDial,
-        command::kNeighbourhood, command::kAddToPhoneBook, command::kExport,
-        command::kPrint,      command::kCreateNote,     0,
+        command::kGo,
+        command::kCancel,
+        command::kClearFields,
+        0,
+        command::kTowns,
+        command::kPostalCodes,
+        command::kAreaCodes,
+        command::kSurnames,
+        command::kCountryCodes,
+        command::kBankCodes,
+        0,
+        command::kDial,
+        command::kNeighbourhood,
+        command::kAddToPhoneBook,
+        command::kExport,
+        command::kPrint,
+        command::kCreateNote,
+        0,
         command::kSearchAssistant,
     };
     int caption = kFirstButtonCaption;
@@ -175,22 +188,38 @@ QMenu* WindowCommands::ContextMenu(const CommandContext& context, QWidget* paren
         int text;
     };
     static constexpr Item kTowns[] = {{command::kMarkAllTowns, 0}, {command::kGo, 0}};
-    static constexpr Item kNames[] = {
-        {command::kDial, 0},   {command::kNeighbourhood, 0}, {command::kAddToPhoneBook, kAddText},
-        {command::kCreateNote, 0}, {0, 0},                   {command::kPrint, 0},
-        {command::kExport, kExportText}, {0, 0},             {command::kGo, 0}};
-    static constexpr Item kInternetRows[] = {
-        {command::kDial, 0},   {command::kAddToPhoneBook, kAddText}, {command::kCreateNote, 0},
-        {0, 0},                {command::kPrint, 0},                 {command::kExport, kExportText},
-        {0, 0},                {command::kGo, 0}};
-    static constexpr Item kPhoneBookRows[] = {
-        {command::kDial, 0},   {command::kCreateNote, 0}, {0, 0},
-        {command::kPrint, 0},  {command::kExport, kExportText}, {0, 0},
-        {command::kRemoveFromPhoneBook, kRemoveText}};
-    static constexpr Item kNoteRows[] = {
-        {command::kOpenNote, 0}, {command::kDial, 0},  {command::kAddToPhoneBook, kAddText},
-        {0, 0},                  {command::kPrint, 0}, {command::kExport, kExportText},
-        {0, 0},                  {command::kRemoveNote, kRemoveNoteText}};
+    static constexpr Item kNames[] = {{command::kDial, 0},
+                                      {command::kNeighbourhood, 0},
+                                      {command::kAddToPhoneBook, kAddText},
+                                      {command::kCreateNote, 0},
+                                      {0, 0},
+                                      {command::kPrint, 0},
+                                      {command::kExport, kExportText},
+                                      {0, 0},
+                                      {command::kGo, 0}};
+    static constexpr Item kInternetRows[] = {{command::kDial, 0},
+                                             {command::kAddToPhoneBook, kAddText},
+                                             {command::kCreateNote, 0},
+                                             {0, 0},
+                                             {command::kPrint, 0},
+                                             {command::kExport, kExportText},
+                                             {0, 0},
+                                             {command::kGo, 0}};
+    static constexpr Item kPhoneBookRows[] = {{command::kDial, 0},
+                                              {command::kCreateNote, 0},
+                                              {0, 0},
+                                              {command::kPrint, 0},
+                                              {command::kExport, kExportText},
+                                              {0, 0},
+                                              {command::kRemoveFromPhoneBook, kRemoveText}};
+    static constexpr Item kNoteRows[] = {{command::kOpenNote, 0},
+                                         {command::kDial, 0},
+                                         {command::kAddToPhoneBook, kAddText},
+                                         {0, 0},
+                                         {command::kPrint, 0},
+                                         {command::kExport, kExportText},
+                                         {0, 0},
+                                         {command::kRemoveNote, kRemoveNoteText}};
     std::span<const Item> items;
     switch (context.type) {
         case ListType::kTowns:

@@ -6,6 +6,7 @@ namespace vendarion {
 class AudioOutput;
 class DataSet;
 class Messages;
+class PrinterChooser;
 class Settings;
 struct PersonalStores;
 
@@ -16,6 +17,8 @@ struct WindowServices {
     Messages& messages;
     // Where the dial tones are played.
     AudioOutput& audio;
+    // Where print jobs go.
+    PrinterChooser& printers;
 };
 
 }  // namespace vendarion

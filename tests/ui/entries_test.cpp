@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -16,6 +17,7 @@
 #include "base/ascii_text.h"
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
+#include "output/print_layout.h"
 #include "personal/personal_stores.h"
 #include "ui/carrier_notice_dialog.h"
 #include "ui/list_controller.h"
@@ -68,6 +70,20 @@ QString DecodeTones(const QString& path) {
     return QString::fromLatin1(decoder.readAllStandardOutput());
 }
 
+// The output of a program that reads the PDF, its lines with the blanks of each
+// collapsed; empty when it does not run.
+QStringList PdfLines(const QString& program, const QStringList& arguments) {
+    QProcess reader;
+    reader.start(program, arguments);
+    if (!reader.waitForFinished(30000)) return {};
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n')) {
+        const QString simple = line.simplified().remove(QChar(u'\f'));
+        if (!simple.isEmpty()) lines << simple;
+    }
+    return lines;
+}
+
 class EntriesTest : public QObject {
     Q_OBJECT
 
@@ -75,8 +91,8 @@ private slots:
     void EachListAndSelectionEnablesItsCommands() {
         WindowHarness harness({.stores = true, .show = true, .prepare = {}});
         // What the command table says, for the commands on entries and fields.
-        const std::vector<int> commands = {40019, 57607, 40017, 40018, 40041, 40042,
-                                           40054, 40044, 40014, 40043, 40020};
+        const std::vector<int> commands = {40019, 57607, 57609, 40017, 40018, 40041,
+                                           40042, 40054, 40044, 40014, 40043, 40020};
         struct Case {
             ListType list;
             std::vector<int> selected;
@@ -87,11 +103,11 @@ private slots:
             {ListType::kTowns, {1}, {40044, 40020}},
             {ListType::kTowns, {1, 2}, {40044, 40020}},
             {ListType::kNames, {}, {40044, 40020}},
-            {ListType::kNames, {3}, {40019, 40017, 40044, 40014, 40043, 40020}},
-            {ListType::kNames, {3, 4}, {40019, 40017, 40044, 40020}},
+            {ListType::kNames, {3}, {40019, 57607, 57609, 40017, 40044, 40014, 40043, 40020}},
+            {ListType::kNames, {3, 4}, {40019, 57607, 57609, 40017, 40044, 40020}},
             {ListType::kPhoneBook, {}, {}},
-            {ListType::kPhoneBook, {0}, {40019, 40018, 40014}},
-            {ListType::kPhoneBook, {0, 1}, {40019, 40018}},
+            {ListType::kPhoneBook, {0}, {40019, 57607, 57609, 40018, 40014}},
+            {ListType::kPhoneBook, {0, 1}, {40019, 57607, 57609, 40018}},
             {ListType::kPostalCodes, {1}, {40044}},
             {ListType::kCountryCodes, {1}, {40044}},
             {ListType::kNotes, {}, {}},
@@ -286,6 +302,68 @@ private slots:
         harness.Select({0});
         harness.Trigger(40014);
         QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1317});
+    }
+
+    void SeventyFiveEntriesArePrintedToAPdfPageByPage() {
+        WindowHarness harness;
+        const QString pdf = QString::fromStdString(harness.tones_dir.path() + "/list.pdf");
+        harness.printers.path = pdf.toStdString();
+        OpenBerlin(harness);
+        QItemSelectionModel* selection = harness.View()->selectionModel();
+        selection->clearSelection();
+        const auto select = [&](int rows) {
+            for (int row = 0; row < rows; ++row) {
+                selection->select(harness.View()->model()->index(row, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            }
+        };
+        select(76);
+        harness.Trigger(57607);
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1306});
+        QCOMPARE(harness.printers.asked, 0);
+        harness.messages.Clear();
+        selection->clearSelection();
+        select(75);
+        harness.Trigger(57607);
+        QVERIFY(harness.messages.Shown().empty());
+        QCOMPARE(harness.printers.asked, 1);
+
+        // What the entries' blocks say, in their order.
+        QStringList blocks;
+        for (int row = 0; row < 75; ++row) {
+            const auto cell = [&](int column) { return harness.Lists().RowText(row, column); };
+            const PrintRow entry{cell(8), cell(2), cell(3), cell(6),
+                                 cell(7), cell(9), cell(4), cell(5)};
+            for (const auto& line : BlockLines(entry)) blocks << Shown(line.second).simplified();
+        }
+        const QStringList info = PdfLines(QStringLiteral("pdfinfo"), {pdf});
+        const QStringList count = info.filter(QStringLiteral("Pages:"));
+        QCOMPARE(count.size(), 1);
+        const int pages = count[0].section(u' ', 1).toInt();
+        QVERIFY2(pages >= 2, qPrintable(count[0]));
+        QStringList printed;
+        for (int page = 1; page <= pages; ++page) {
+            const QString number = QString::number(page);
+            QStringList lines = PdfLines(QStringLiteral("pdftotext"),
+                                         {QStringLiteral("-f"), number, QStringLiteral("-l"),
+                                          number, pdf, QStringLiteral("-")});
+            QVERIFY(lines.size() > 2);
+            QCOMPARE(lines[0], QStringLiteral("Vendarion: Namen in Berlin"));
+            QCOMPARE(lines[1], QStringLiteral("(Seite %1)").arg(page));
+            printed << lines.mid(2);
+        }
+        QCOMPARE(printed, blocks);
+
+        // A cancelled dialog prints nothing and says nothing; a file that cannot be
+        // written is reported.
+        QFile::remove(pdf);
+        harness.printers.path.clear();
+        harness.Trigger(57607);
+        QVERIFY(harness.messages.Shown().empty());
+        QVERIFY(!QFile::exists(pdf));
+        harness.printers.path = "/nonexistent/folder/list.pdf";
+        harness.Trigger(57607);
+        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1344});
     }
 
     void EachEntryListHasItsContextMenu() {

@@ -13,6 +13,7 @@
 #include "search/list_type.h"
 #include "store/data_set.h"
 #include "support/memory_settings.h"
+#include "support/pdf_printer_chooser.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "ui/input_field.h"
@@ -72,6 +73,8 @@ public:
     // The dial tones go into tones.wav in this folder.
     TempDir tones_dir;
     WaveFileOutput audio{tones_dir.path() + "/tones.wav"};
+    // Print jobs go into a PDF file, or are cancelled.
+    PdfPrinterChooser printers;
 
 private:
     TempDir dir_;

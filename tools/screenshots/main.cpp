@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QTest>
 #include <QTreeView>
@@ -28,7 +29,10 @@
 #include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/name_panel.h"
+#include "ui/print_command.h"
 #include "ui/program_font.h"
+#include "ui/qt_printer_chooser.h"
+#include "ui/ui_text.h"
 #include "ui/window_commands.h"
 
 namespace vendarion {
@@ -129,6 +133,24 @@ bool SaveMenus(MainWindow& window, const Options& options) {
     return saved;
 }
 
+// The first 75 rows of the list, printed to a PDF file as the print command does.
+bool SavePrint(MainWindow& window, const Options& options) {
+    std::vector<PrintRow> rows;
+    for (int row = 0; row < std::min(kMaxPrintRows, window.Lists().RowCount()); ++row) {
+        const auto cell = [&window, row](int column) {
+            return window.Lists().RowText(row, column);
+        };
+        rows.push_back({cell(8), cell(2), cell(3), cell(6), cell(7), cell(9), cell(4), cell(5)});
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::string path = options.out + "/list.pdf";
+    printer.setOutputFileName(QString::fromStdString(path));
+    const bool printed = PrintCommand::Render(printer, rows, FromQString(window.Pane()->Title()));
+    std::printf("%s %s\n", printed ? "wrote" : "cannot write", path.c_str());
+    return printed;
+}
+
 int Run(const Options& options) {
     DataSet data;
     if (data.Open(options.data) != DataSetStep::kComplete) {
@@ -139,8 +161,9 @@ int Run(const Options& options) {
     SilentMessages messages;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
+    QtPrinterChooser printers;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio});
+        MainWindow::Create({data, stores, settings, messages, audio, printers});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();
@@ -172,6 +195,7 @@ int Run(const Options& options) {
     window->Lists().SelectRow(std::min(3, window->Lists().RowCount() - 1));
     saved = Save(*window, options, "result") && saved;
     saved = SaveMenus(*window, options) && saved;
+    saved = SavePrint(*window, options) && saved;
 
     // A search that follows typing reports the line limit above the list.
     inputs->Edit(InputField::kName)->clear();
