@@ -33,6 +33,7 @@
 #include "ui/list_view.h"
 #include "ui/navigation_keys.h"
 #include "ui/navigation_tree.h"
+#include "ui/options_dialog.h"
 #include "ui/print_command.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
@@ -197,6 +198,13 @@ void MainWindow::RunCommand(int command) {
         case command::kDial:
             Dial();
             return;
+        case command::kOptions: {
+            (void)lists_->Searches().CancelSearch();
+            // The modem lines come with modem dialling; until then there are none.
+            OptionsDialog options(services_.settings, services_.messages, {}, this);
+            options.exec();
+            return;
+        }
         case command::kPrint:
         case command::kPrintPreview:
             Print(command == command::kPrintPreview);

@@ -9,6 +9,7 @@ namespace vendarion::test {
 std::unique_ptr<QObject> MakeListsTest();
 std::unique_ptr<QObject> MakeFieldsTest();
 std::unique_ptr<QObject> MakeEntriesTest();
+std::unique_ptr<QObject> MakeDialogsTest();
 std::unique_ptr<QObject> MakeSearchTest();
 std::unique_ptr<QObject> MakeGoTest();
 std::unique_ptr<QObject> MakeWindowTest();

@@ -6,13 +6,10 @@ namespace vendarion::test {
 
 const std::vector<GuiTest>& GuiTests() {
     static const std::vector<GuiTest> tests = {
-        {"ListsTest", MakeListsTest},
-        {"FieldsTest", MakeFieldsTest},
-        {"EntriesTest", MakeEntriesTest},
-        {"SearchTest", MakeSearchTest},
-        {"GoTest", MakeGoTest},
-        {"WindowTest", MakeWindowTest},
-        {"StartupWidgetsTest", MakeStartupWidgetsTest},
+        {"ListsTest", MakeListsTest},     {"FieldsTest", MakeFieldsTest},
+        {"EntriesTest", MakeEntriesTest}, {"DialogsTest", MakeDialogsTest},
+        {"SearchTest", MakeSearchTest},   {"GoTest", MakeGoTest},
+        {"WindowTest", MakeWindowTest},   {"StartupWidgetsTest", MakeStartupWidgetsTest},
     };
     return tests;
 }

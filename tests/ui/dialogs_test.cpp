@@ -1,0 +1,143 @@
+// The small dialogs on their own: the options (what they read, enable, check and
+// write on "OK") and the carrier notice's answers.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "base/setting_names.h"
+#include "gui_test_classes.h"
+#include "support/memory_settings.h"
+#include "support/scripted_messages.h"
+#include "ui/carrier_notice_dialog.h"
+#include "ui/options_dialog.h"
+
+namespace vendarion::test {
+namespace {
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TheOptionsRefuseCodesThatAreNotDigits() {
+        MemorySettings settings;
+        ScriptedMessages messages;
+        OptionsDialog dialog(settings, messages, {});
+        dialog.show();
+        dialog.OwnAreaCode()->setText(QStringLiteral("030 1"));
+        dialog.accept();
+        QCOMPARE(messages.ShownIds(), std::vector<int>{1321});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!settings.Has("DialVorwahl"));
+        QTRY_VERIFY(dialog.OwnAreaCode()->hasFocus());
+        dialog.OwnAreaCode()->setText(QStringLiteral("030"));
+        dialog.OutsideLine()->setText(QStringLiteral("0#"));
+        messages.Clear();
+        dialog.accept();
+        QCOMPARE(messages.ShownIds(), std::vector<int>{1321});
+        QTRY_VERIFY(dialog.OutsideLine()->hasFocus());
+        // The fields take no more than their codes can have.
+        QCOMPARE(dialog.OwnAreaCode()->maxLength(), 6);
+        QCOMPARE(dialog.OutsideLine()->maxLength(), 4);
+    }
+
+    void WithoutLinesTheOptionsStoreToneDialling() {
+        MemorySettings settings;
+        (void)Write(settings, setting::kDialUsingTAPI, 1);
+        ScriptedMessages messages;
+        OptionsDialog dialog(settings, messages, {});
+        QVERIFY(dialog.Tones()->isChecked());
+        QVERIFY(!dialog.Modem()->isEnabled());
+        QVERIFY(!dialog.LineList()->isEnabled());
+        QVERIFY(dialog.Carrier()->isEnabled());
+        dialog.OwnAreaCode()->setText(QStringLiteral("089"));
+        dialog.accept();
+        QVERIFY(messages.Shown().empty());
+        QCOMPARE(Read(settings, setting::kDialUsingTAPI), 0);
+        QCOMPARE(Read(settings, setting::kTAPIModem), std::string());
+        QCOMPARE(Read(settings, setting::kTAPIDeviceId), 0);
+        QCOMPARE(Read(settings, setting::kDialVorwahl), std::string("089"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void AChosenLineIsRememberedAndDisablesTheToneFields() {
+        MemorySettings settings;
+        (void)Write(settings, setting::kDialUsingTAPI, 1);
+        (void)Write(settings, setting::kTAPIModem, "Modem B");
+        (void)Write(settings, setting::kTAPIDeviceId, 7);
+        ScriptedMessages messages;
+        OptionsDialog dialog(settings, messages, {{"Modem A", 3}, {"Modem B", 7}});
+        QVERIFY(dialog.Modem()->isChecked());
+        QCOMPARE(dialog.LineList()->currentIndex(), 1);
+        QVERIFY(dialog.LineList()->isEnabled());
+        QVERIFY(!dialog.Carrier()->isEnabled());
+        QVERIFY(!dialog.OwnAreaCode()->isEnabled());
+        dialog.Tones()->setChecked(true);
+        QVERIFY(dialog.Carrier()->isEnabled());
+        QVERIFY(!dialog.LineList()->isEnabled());
+        dialog.LineList()->setCurrentIndex(0);
+        dialog.accept();
+        QCOMPARE(Read(settings, setting::kDialUsingTAPI), 0);
+        QCOMPARE(Read(settings, setting::kTAPIModem), std::string("Modem A"));
+        QCOMPARE(Read(settings, setting::kTAPIDeviceId), 3);
+    }
+
+    void TheCarrierOptionSwitchedOnShowsTheNoticeAgain() {
+        MemorySettings settings;
+        (void)Write(settings, setting::kDialMorvanta, 0);
+        (void)Write(settings, setting::kMorvantaNotice, 0);
+        ScriptedMessages messages;
+        OptionsDialog dialog(settings, messages, {});
+        QVERIFY(!dialog.Carrier()->isChecked());
+        dialog.Carrier()->setChecked(true);
+        dialog.accept();
+        QCOMPARE(Read(settings, setting::kDialMorvanta), 1);
+        QCOMPARE(Read(settings, setting::kMorvantaNotice), 1);
+    }
+
+    void TheAnimationsTakeEffectAtTheNextStartAndSaySoOnce() {
+        MemorySettings settings;
+        ScriptedMessages messages;
+        {
+            OptionsDialog dialog(settings, messages, {});
+            QVERIFY(dialog.Animations()->isChecked());
+            QVERIFY(dialog.TipsAtStart()->isChecked());
+            QVERIFY(dialog.Confirm()->isChecked());
+            dialog.Animations()->setChecked(false);
+            dialog.TipsAtStart()->setChecked(false);
+            dialog.Confirm()->setChecked(false);
+            dialog.accept();
+        }
+        QCOMPARE(messages.ShownIds(), std::vector<int>{1514});
+        QCOMPARE(messages.Shown()[0].icon, MessageIcon::kInformation);
+        QCOMPARE(Read(settings, setting::kSingleAnimation), 1);
+        QCOMPARE(Read(settings, setting::kTipsOnStartup), 0);
+        QCOMPARE(Read(settings, setting::kConfirmDial), 0);
+        messages.Clear();
+        OptionsDialog again(settings, messages, {});
+        QVERIFY(!again.Animations()->isChecked());
+        again.accept();
+        QVERIFY(messages.Shown().empty());
+    }
+
+    void TheCarrierNoticeAnswersWithItsCodes() {
+        CarrierNoticeDialog notice;
+        QVERIFY(!notice.DoNotShowAgain()->isChecked());
+        notice.accept();
+        QCOMPARE(notice.ResultCode(), 1);
+        notice.DoNotShowAgain()->setChecked(true);
+        notice.accept();
+        QCOMPARE(notice.ResultCode(), 7);
+        notice.reject();
+        QCOMPARE(notice.ResultCode(), 2);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeDialogsTest() { return std::make_unique<DialogsTest>(); }
+
+}  // namespace vendarion::test
+
+#include "dialogs_test.moc"
