@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include "app/linux_platform.h"
 #include "app/settings_file.h"
 #include "app/startup_message.h"
+#include "base/setting_names.h"
 #include "dial/alsa_audio_output.h"
 #include "ui/main_window.h"
 #include "ui/program_font.h"
@@ -68,6 +70,12 @@ int RunProgram(int argc, char** argv) {
     }
     messages.SetParent(window.get());
     window->show();
+    // The tips come after the window's first paint, as the user's first view.
+    constexpr int kTipsDelayMilliseconds = 100;
+    if (Read(settings, setting::kTipsOnStartup) == 1) {
+        QTimer::singleShot(kTipsDelayMilliseconds, window.get(),
+                           [&window] { window->ShowTips(true); });
+    }
     QApplication::exec();
     messages.SetParent(nullptr);
     window.reset();

@@ -21,7 +21,6 @@ bool CommandComingLater(int command) {
         case command::kRemoveNote:
         case command::kOpenNote:
         case command::kSearchAssistant:
-        case command::kTips:
             return true;
         default:
             return false;

@@ -17,6 +17,7 @@
 #include "base/setting_names.h"
 #include "personal/personal_stores.h"
 #include "resources/string_table.h"
+#include "store/data_set.h"
 #include "ui/activity_display.h"
 #include "ui/carrier_notice_dialog.h"
 #include "ui/cp1252_validator.h"
@@ -37,6 +38,7 @@
 #include "ui/print_command.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
+#include "ui/tips_dialog.h"
 #include "ui/ui_text.h"
 #include "ui/window_commands.h"
 
@@ -205,6 +207,9 @@ void MainWindow::RunCommand(int command) {
             options.exec();
             return;
         }
+        case command::kTips:
+            ShowTips(false);
+            return;
         case command::kPrint:
         case command::kPrintPreview:
             Print(command == command::kPrintPreview);
@@ -248,6 +253,14 @@ void MainWindow::RefreshCommands() {
 void MainWindow::ShowContextMenu(const QPoint& position) {
     QMenu* menu = commands_->ContextMenu(Context(), this);
     if (menu != nullptr) menu->popup(pane_->View()->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::ShowTips(bool at_startup) {
+    (void)lists_->Searches().CancelSearch();
+    const ByteView member = services_.data.ListArchive().Member("TipsAndTricks.txt");
+    std::unique_ptr<TipsDialog> tips = TipsDialog::Open(
+        member.CString(0, member.size()), services_.settings, services_.messages, at_startup, this);
+    if (tips != nullptr) tips->exec();
 }
 
 void MainWindow::Print(bool preview) {

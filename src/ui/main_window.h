@@ -40,6 +40,9 @@ public:
 
     // Runs a command by its id (as its menu item would).
     void RunCommand(int command);
+    // The tips dialog; at start-up it offers not to be shown again and moves the
+    // stored tip on.
+    void ShowTips(bool at_startup);
 
     ListController& Lists() { return *lists_; }
     NavigationTree* Tree() const { return tree_; }

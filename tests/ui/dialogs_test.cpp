@@ -12,6 +12,7 @@
 #include "support/scripted_messages.h"
 #include "ui/carrier_notice_dialog.h"
 #include "ui/options_dialog.h"
+#include "ui/tips_dialog.h"
 
 namespace vendarion::test {
 namespace {
@@ -119,6 +120,57 @@ private slots:
         QVERIFY(!again.Animations()->isChecked());
         again.accept();
         QVERIFY(messages.Shown().empty());
+    }
+
+    void StartUpTipsMoveOnAndCanBeSwitchedOff() {
+        MemorySettings settings;
+        ScriptedMessages messages;
+        const std::string five = "5\r\nA\r\nB\r\nC\r\nD\r\nE\r\n";
+        (void)Write(settings, setting::kTATIndex, 4);
+        {
+            std::unique_ptr<TipsDialog> tips = TipsDialog::Open(five, settings, messages, true);
+            QVERIFY(tips != nullptr);
+            QCOMPARE(tips->Index(), 4);
+            QCOMPARE(tips->Text(), QStringLiteral("E"));
+            QVERIFY(!tips->DoNotShowAgain()->isHidden());
+            tips->reject();
+        }
+        QCOMPARE(Read(settings, setting::kTATIndex), 5);
+        QCOMPARE(Read(settings, setting::kTipsOnStartup), 1);
+        {
+            // Past the end the first tip comes; "Zurück" goes round to the last.
+            std::unique_ptr<TipsDialog> tips = TipsDialog::Open(five, settings, messages, true);
+            QCOMPARE(tips->Index(), 0);
+            tips->Previous();
+            QCOMPARE(tips->Text(), QStringLiteral("E"));
+            tips->Next();
+            QCOMPARE(tips->Index(), 0);
+            tips->DoNotShowAgain()->setChecked(true);
+            tips->reject();
+        }
+        QCOMPARE(Read(settings, setting::kTipsOnStartup), 0);
+        QCOMPARE(Read(settings, setting::kTATIndex), 1);
+        {
+            // From the menu: no check box, and nothing is written.
+            std::unique_ptr<TipsDialog> tips = TipsDialog::Open(five, settings, messages, false);
+            QVERIFY(tips->DoNotShowAgain()->isHidden());
+            tips->Next();
+            tips->reject();
+        }
+        QCOMPARE(Read(settings, setting::kTATIndex), 1);
+        QVERIFY(messages.Shown().empty());
+    }
+
+    void TipsThatCannotBeShownNeverOpen() {
+        MemorySettings settings;
+        ScriptedMessages messages;
+        QVERIFY(TipsDialog::Open("", settings, messages, true) == nullptr);
+        QVERIFY(TipsDialog::Open("5\r\n", settings, messages, true) == nullptr);
+        QVERIFY(messages.Shown().empty());
+        // A member that declares no tips says so and stops the start-up tips.
+        QVERIFY(TipsDialog::Open("Tipp 1\r\n", settings, messages, true) == nullptr);
+        QCOMPARE(messages.ShownIds(), std::vector<int>{1326});
+        QCOMPARE(Read(settings, setting::kTipsOnStartup), 0);
     }
 
     void TheCarrierNoticeAnswersWithItsCodes() {

@@ -29,9 +29,11 @@
 #include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/name_panel.h"
+#include "ui/options_dialog.h"
 #include "ui/print_command.h"
 #include "ui/program_font.h"
 #include "ui/qt_printer_chooser.h"
+#include "ui/tips_dialog.h"
 #include "ui/ui_text.h"
 #include "ui/window_commands.h"
 
@@ -106,6 +108,8 @@ bool Save(MainWindow& window, const Options& options, const char* name, bool scr
 
 // The menus of the bar that act on entries, the context menu of a row, and the
 // carrier notice, each open on the screen.
+bool SaveDialog(QDialog& dialog, const Options& options, const char* name);
+
 bool SaveMenus(MainWindow& window, const Options& options) {
     bool saved = true;
     const QList<QAction*> titles = window.menuBar()->actions();
@@ -125,12 +129,31 @@ bool SaveMenus(MainWindow& window, const Options& options) {
     saved = Save(window, options, "context", true) && saved;
     context->close();
     CarrierNoticeDialog notice(&window);
-    notice.show();
-    QTest::qWait(200);
-    const std::string path = options.out + "/carrier-notice.png";
-    saved = notice.grab().save(QString::fromStdString(path)) && saved;
-    std::printf("wrote %s\n", path.c_str());
+    saved = SaveDialog(notice, options, "carrier-notice") && saved;
     return saved;
+}
+
+// A dialog on its own, as it opens.
+bool SaveDialog(QDialog& dialog, const Options& options, const char* name) {
+    dialog.show();
+    QTest::qWait(200);
+    const std::string path = options.out + "/" + name + ".png";
+    const bool saved = dialog.grab().save(QString::fromStdString(path));
+    std::printf("%s %s\n", saved ? "wrote" : "cannot write", path.c_str());
+    dialog.close();
+    return saved;
+}
+
+// The options and the tips as they open.
+bool SaveDialogs(MainWindow& window, DataSet& data, Settings& settings, Messages& messages,
+                 const Options& options) {
+    OptionsDialog options_dialog(settings, messages, {}, &window);
+    bool saved = SaveDialog(options_dialog, options, "options");
+    const ByteView member = data.ListArchive().Member("TipsAndTricks.txt");
+    std::unique_ptr<TipsDialog> tips =
+        TipsDialog::Open(member.CString(0, member.size()), settings, messages, true, &window);
+    if (tips != nullptr) saved = SaveDialog(*tips, options, "tips") && saved;
+    return saved && tips != nullptr;
 }
 
 // The first 75 rows of the list, printed to a PDF file as the print command does.
@@ -196,6 +219,7 @@ int Run(const Options& options) {
     saved = Save(*window, options, "result") && saved;
     saved = SaveMenus(*window, options) && saved;
     saved = SavePrint(*window, options) && saved;
+    saved = SaveDialogs(*window, data, settings, messages, options) && saved;
 
     // A search that follows typing reports the line limit above the list.
     inputs->Edit(InputField::kName)->clear();
