@@ -19,6 +19,7 @@
 #include "resources/string_table.h"
 #include "store/data_set.h"
 #include "ui/activity_display.h"
+#include "ui/animated_banner.h"
 #include "ui/carrier_notice_dialog.h"
 #include "ui/cp1252_validator.h"
 #include "ui/detail_card.h"
@@ -100,12 +101,18 @@ void MainWindow::BuildLayout() {
     card_ = new DetailCard(central);
     pane_ = new ListPane(central);
     activity_ = new ActivityDisplay(this);
+    banner_ = new AnimatedBanner(Read(services_.settings, setting::kSingleAnimation) == 1, central);
     commands_ = new WindowCommands(this, activity_);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(8);
     left->addWidget(tree_, 1);
     left->addWidget(card_, 0, Qt::AlignHCenter);
+    auto* banner_row = new QHBoxLayout;
+    banner_row->setContentsMargins(12, 0, 0, 6);
+    banner_row->addWidget(banner_);
+    banner_row->addStretch(1);
+    left->addLayout(banner_row);
     // The tree's width grows with its font, and is never narrower than the card.
     tree_->setFixedWidth(
         std::max(Scaled(kTreeWidth, FontScale(tree_->font())), DetailCard::CardWidth()));
@@ -145,7 +152,10 @@ void MainWindow::Connect() {
     connect(inputs_, &InputFields::MenuRequested, this, &MainWindow::ShowFieldsMenu);
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
     connect(&lists_->Searches(), &ListSearches::ExitResumed, this, &MainWindow::Exit);
-    connect(&resize_end_, &QTimer::timeout, this, [this] { lists_->PauseBookRows(false); });
+    connect(&resize_end_, &QTimer::timeout, this, [this] {
+        lists_->PauseBookRows(false);
+        PlaceBanner();
+    });
     const auto refused = [this] { pane_->ShowHint(RefusedCharacterHint(), kHintMilliseconds); };
     connect(inputs_, &InputFields::InputRefused, this, refused);
     connect(inputs_, &InputFields::MoveRequested, this, &MainWindow::OnFieldMove);
@@ -368,6 +378,36 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     lists_->PauseBookRows(true);
     resize_end_.start();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    PlaceBanner();
+    // With animations on, the banner starts when the window is first shown.
+    if (!banner_started_ && Read(services_.settings, setting::kSingleAnimation) == 0) {
+        banner_started_ = true;
+        QTimer::singleShot(0, banner_, [this] { banner_->Player().StartNext(); });
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) PlaceBanner();
+}
+
+void MainWindow::PlaceBanner() {
+    if (isMinimized()) {
+        banner_->hide();
+        return;
+    }
+    // The space the tree's items leave free, counting the banner's own room when it
+    // is shown, so that showing it does not take the room it needs away.
+    const int items = tree_->topLevelItemCount();
+    const int used = items > 0 ? tree_->visualItemRect(tree_->topLevelItem(items - 1)).bottom() : 0;
+    const int room =
+        tree_->viewport()->height() + (banner_->isVisible() ? banner_->height() + 6 : 0);
+    constexpr int kSpare = 6;
+    banner_->setVisible(used + kSpare + banner_->height() + 6 <= room);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

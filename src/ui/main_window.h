@@ -16,6 +16,7 @@
 namespace vendarion {
 
 class ActivityDisplay;
+class AnimatedBanner;
 class DetailCard;
 class DialCommand;
 class EntryCommands;
@@ -50,11 +51,14 @@ public:
     InputPanels* Inputs() const { return inputs_; }
     DetailCard* Card() const { return card_; }
     ActivityDisplay* Activity() const { return activity_; }
+    AnimatedBanner* Banner() const { return banner_; }
     WindowCommands& Commands() { return *commands_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,6 +81,9 @@ private:
     // The "Eingabefelder" menu as a pop-up, a little up and left of the pointer.
     void ShowFieldsMenu(const QPoint& global);
     void ToggleInputField(int flag);
+    // The banner is shown where it fits below the tree's items, never while the
+    // window is minimised.
+    void PlaceBanner();
     // Moves the list's focused row (a navigation key in a field or the search box).
     void MoveInList(ListMove move);
     void OnFieldMove(InputField field, ListMove move);
@@ -88,6 +95,8 @@ private:
     DetailCard* card_ = nullptr;
     ListPane* pane_ = nullptr;
     ActivityDisplay* activity_ = nullptr;
+    AnimatedBanner* banner_ = nullptr;
+    bool banner_started_ = false;
     WindowCommands* commands_ = nullptr;
     ListController* lists_ = nullptr;
     FieldLink* link_ = nullptr;

@@ -14,6 +14,7 @@
 
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
+#include "ui/animated_banner.h"
 #include "ui/detail_card.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
@@ -207,6 +208,22 @@ private slots:
                 rect.left() + tree->iconSize().width() + metrics.horizontalAdvance((*it)->text(0));
             QVERIFY2(needed < tree->viewport()->width(), qPrintable((*it)->text(0)));
         }
+    }
+
+    void TheBannerPlaysBelowTheTreeAndRestsWhileMinimised() {
+        WindowHarness harness;
+        AnimatedBanner* banner = harness.Window().Banner();
+        QTRY_VERIFY(banner->Player().Running());
+        QVERIFY(banner->isVisible());
+        QCOMPARE(banner->size(), QSize(140, 69));
+        QVERIFY(banner->geometry().top() > harness.Window().Tree()->geometry().bottom());
+        harness.Window().setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(banner->isHidden());
+        harness.Window().setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(banner->isVisible());
+        // Too low a window leaves no room for it.
+        harness.Window().resize(1100, 330);
+        QTRY_VERIFY(banner->isHidden());
     }
 
     void TheToolbarCanBeHiddenAndStaysSo() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
 #include <QScreen>
 #include <QTest>
@@ -19,7 +20,9 @@
 #include "base/messages.h"
 #include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
+#include "resources/banner_strips.h"
 #include "store/data_set.h"
+#include "ui/animated_banner.h"
 #include "ui/carrier_notice_dialog.h"
 #include "ui/field_edit.h"
 #include "ui/input_panels.h"
@@ -174,6 +177,33 @@ bool SavePrint(MainWindow& window, const Options& options) {
     return printed;
 }
 
+// Three frames of each animation of the banner: the first, one in the middle and the
+// last, side by side in one picture.
+bool SaveBannerFrames(const Options& options) {
+    constexpr int kFrames[] = {7, 11, 19, 5, 10};
+    QImage sheet(3 * kBannerFrameWidth + 20, 5 * kBannerFrameRows + 40, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (int animation = 0; animation < 5; ++animation) {
+        const std::string_view png = BannerStrip(animation);
+        const QImage strip = QImage::fromData(reinterpret_cast<const uchar*>(png.data()),
+                                              static_cast<int>(png.size()), "PNG");
+        const int frames = kFrames[animation];
+        const int shown[] = {0, frames / 2, frames - 1};
+        for (int i = 0; i < 3; ++i) {
+            painter.drawImage(
+                QPoint(i * (kBannerFrameWidth + 10), animation * (kBannerFrameRows + 8)),
+                strip.copy(0, shown[i] * kBannerFrameRows, kBannerFrameWidth,
+                           AnimatedBanner::kHeight));
+        }
+    }
+    painter.end();
+    const std::string path = options.out + "/banner-frames.png";
+    const bool saved = sheet.save(QString::fromStdString(path));
+    std::printf("%s %s\n", saved ? "wrote" : "cannot write", path.c_str());
+    return saved;
+}
+
 int Run(const Options& options) {
     DataSet data;
     if (data.Open(options.data) != DataSetStep::kComplete) {
@@ -220,6 +250,7 @@ int Run(const Options& options) {
     saved = SaveMenus(*window, options) && saved;
     saved = SavePrint(*window, options) && saved;
     saved = SaveDialogs(*window, data, settings, messages, options) && saved;
+    saved = SaveBannerFrames(options) && saved;
 
     // A search that follows typing reports the line limit above the list.
     inputs->Edit(InputField::kName)->clear();
