@@ -31,6 +31,7 @@
 #include "search/result_list.h"
 #include "store/data_set.h"
 #include "ui/entry_rows.h"
+#include "ui/file_chooser.h"
 #include "ui/list_model.h"
 #include "ui/list_spec.h"
 #include "ui/main_window.h"
@@ -50,6 +51,14 @@ int BenchBook() {
     const char* book = std::getenv("VENDARION_BENCH_BOOK");
     return book != nullptr && *book != '\0' ? std::atoi(book) : 516;
 }
+
+// Chooses no file.
+class NoFileChooser final : public FileChooser {
+public:
+    std::optional<QString> SaveFileName(QWidget*, const SaveFileQuestion&) override {
+        return std::nullopt;
+    }
+};
 
 class SilentMessages final : public Messages {
 public:
@@ -161,6 +170,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     const std::string settings_path = WriteSettings();
     SettingsFile settings(settings_path);
     SilentMessages messages;
+    NoFileChooser files;
     LinuxPlatform platform;
     NoDriveChoice drives;
     StartupServices services{settings, messages, platform, drives};
@@ -170,8 +180,8 @@ void BM_StartupToWindow(benchmark::State& state) {
             state.SkipWithError("data initialisation failed");
             break;
         }
-        std::unique_ptr<MainWindow> window =
-            MainWindow::Create({*application.Data(), application.Stores(), settings, messages});
+        std::unique_ptr<MainWindow> window = MainWindow::Create(
+            {*application.Data(), application.Stores(), settings, messages, files});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

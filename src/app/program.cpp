@@ -13,6 +13,7 @@
 #include "app/startup_message.h"
 #include "ui/main_window.h"
 #include "ui/program_font.h"
+#include "ui/qt_file_chooser.h"
 #include "ui/qt_messages.h"
 #include "ui/startup_picture.h"
 
@@ -39,6 +40,7 @@ int RunProgram(int argc, char** argv) {
     UseProgramFont(application);
     SettingsFile settings(DefaultSettingsPath());
     QtMessages messages;
+    QtFileChooser files;
     LinuxPlatform platform;
     QtDriveChooser drive_chooser;
     StartupServices services{settings, messages, platform, drive_chooser};
@@ -57,7 +59,7 @@ int RunProgram(int argc, char** argv) {
         picture.exec();
     }
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({*data.Data(), data.Stores(), settings, messages});
+        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, files});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

@@ -66,4 +66,9 @@ ExportMessage ExportToFile(std::span<const SubscriberEntry> entries, int format,
                            const std::string& path, int selected_rows);
 ExportMessage ClipboardExportMessage(bool succeeded, int selected_rows);
 
+// The text of entries in the chosen format as characters (UTF-8) for the clipboard:
+// the Windows-1252 text decoded, or for the DOS formats their code page 850 text.
+// Empty when there are no entries or the format is not one of the nine.
+std::string BuildClipboardText(std::span<const SubscriberEntry> entries, int format);
+
 }  // namespace vendarion

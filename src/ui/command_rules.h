@@ -18,6 +18,7 @@ inline constexpr int kNameField = 40008;
 inline constexpr int kStreetField = 40009;
 inline constexpr int kHeadingField = 40010;
 inline constexpr int kDetailedView = 40013;
+inline constexpr int kExport = 40019;
 inline constexpr int kGo = 40020;
 inline constexpr int kTowns = 40021;
 inline constexpr int kPostalCodes = 40022;

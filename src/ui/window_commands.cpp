@@ -63,6 +63,8 @@ QAction* WindowCommands::Add(QMenu* menu, int command, bool checkable, int text_
 void WindowCommands::BuildMenus(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     QMenu* file = bar->addMenu(UiString(kFileMenu));
+    Add(file, command::kExport);
+    file->addSeparator();
     Add(file, command::kExit);
     QMenu* edit = bar->addMenu(UiString(kEditMenu));
     Add(edit, command::kGo);

@@ -4,6 +4,7 @@
 namespace vendarion {
 
 class DataSet;
+class FileChooser;
 class Messages;
 class Settings;
 struct PersonalStores;
@@ -13,6 +14,7 @@ struct WindowServices {
     PersonalStores& stores;
     Settings& settings;
     Messages& messages;
+    FileChooser& files;
 };
 
 }  // namespace vendarion

@@ -9,6 +9,7 @@ const std::vector<GuiTest>& GuiTests() {
         {"ListsTest", MakeListsTest},   {"FieldsTest", MakeFieldsTest},
         {"SearchTest", MakeSearchTest}, {"GoTest", MakeGoTest},
         {"WindowTest", MakeWindowTest}, {"StartupWidgetsTest", MakeStartupWidgetsTest},
+        {"ExportTest", MakeExportTest},
     };
     return tests;
 }

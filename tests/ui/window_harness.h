@@ -12,6 +12,7 @@
 #include "search/list_type.h"
 #include "store/data_set.h"
 #include "support/memory_settings.h"
+#include "support/scripted_file_chooser.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "ui/input_field.h"
@@ -66,6 +67,7 @@ public:
     SampleDataSet sample = MakeSampleDataSet();
     MemorySettings settings;
     ScriptedMessages messages;
+    ScriptedFileChooser files;
     DataSet data;
     PersonalStores stores;
 
