@@ -33,7 +33,10 @@ int StoreExportChoice(Settings& settings, const ExportChoice& choice) {
 
 std::string FileNameForFormat(std::string_view file_name, int format) {
     const std::size_t dot = file_name.rfind('.');
-    if (dot == std::string_view::npos || format < 0 || format >= kExportFormatCount) {
+    const std::size_t slash = file_name.rfind('/');
+    const bool in_folder =
+        slash != std::string_view::npos && dot != std::string_view::npos && dot < slash;
+    if (dot == std::string_view::npos || in_folder || format < 0 || format >= kExportFormatCount) {
         return std::string(file_name);
     }
     const ExportFormat& chosen = ExportFormats()[static_cast<std::size_t>(format)];

@@ -47,6 +47,9 @@ TEST(ExportHandover, FormatChangeReplacesTheExtension) {
     EXPECT_EQ(FileNameForFormat("a.b.txt", 7), "a.b.rtf");
     EXPECT_EQ(FileNameForFormat("liste", 7), "liste");
     EXPECT_EQ(FileNameForFormat("liste.", 2), "liste.txt");
+    // A dot in a folder's name is no extension: the file's name stays.
+    EXPECT_EQ(FileNameForFormat("/home/u/a.b/liste", 6), "/home/u/a.b/liste");
+    EXPECT_EQ(FileNameForFormat("/home/u/a.b/liste.txt", 6), "/home/u/a.b/liste.html");
 }
 
 TEST(ExportHandover, FileExportWritesWholeOrNothing) {

@@ -32,17 +32,20 @@
 namespace vendarion::test {
 namespace {
 
-// Works the export dialog once it is shown modally (a timer of the dialog's event loop).
+// Works the export dialog once it is shown modally (a timer of the dialog's event
+// loop); gives up after ten seconds, so that it cannot reach into a later test.
 void WhenDialogOpens(std::function<void(ExportDialog&)> work) {
+    constexpr int kPollMilliseconds = 10;
+    constexpr int kMaxPolls = 1000;
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, work] {
+    QObject::connect(poll, &QTimer::timeout, [poll, work, polls = 0]() mutable {
         auto* dialog = qobject_cast<ExportDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
+        if (dialog == nullptr && ++polls < kMaxPolls) return;
         poll->stop();
         poll->deleteLater();
-        work(*dialog);
+        if (dialog != nullptr) work(*dialog);
     });
-    poll->start(10);
+    poll->start(kPollMilliseconds);
 }
 
 void ChooseFile(ExportDialog& dialog, int format, const QString& path) {
