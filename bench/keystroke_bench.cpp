@@ -24,6 +24,7 @@
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
 #include "ui/field_edit.h"
+#include "ui/file_chooser.h"
 #include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/main_window.h"
@@ -38,6 +39,14 @@ using Clock = std::chrono::steady_clock;
 // A key held down repeats every 33 ms.
 constexpr double kRepeatMilliseconds = 1000.0 / 30;
 constexpr int kLongestPrefix = 6;
+
+// Chooses no file.
+class NoFileChooser final : public FileChooser {
+public:
+    std::optional<QString> SaveFileName(QWidget*, const SaveFileQuestion&) override {
+        return std::nullopt;
+    }
+};
 
 class SilentMessages final : public Messages {
 public:
@@ -99,11 +108,12 @@ int Run(int count) {
     // The defaults of every setting; nothing is written.
     SettingsFile settings("/nonexistent/Vendarion.reg");
     SilentMessages messages;
+    NoFileChooser files;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
     QtPrinterChooser printers;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, printers});
+        MainWindow::Create({data, stores, settings, messages, audio, printers, files});
     if (window == nullptr) return 1;
     window->resize(1280, 800);
     window->show();

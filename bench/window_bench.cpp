@@ -32,6 +32,7 @@
 #include "search/result_list.h"
 #include "store/data_set.h"
 #include "ui/entry_rows.h"
+#include "ui/file_chooser.h"
 #include "ui/list_model.h"
 #include "ui/list_spec.h"
 #include "ui/main_window.h"
@@ -52,6 +53,14 @@ int BenchBook() {
     const char* book = std::getenv("VENDARION_BENCH_BOOK");
     return book != nullptr && *book != '\0' ? std::atoi(book) : 516;
 }
+
+// Chooses no file.
+class NoFileChooser final : public FileChooser {
+public:
+    std::optional<QString> SaveFileName(QWidget*, const SaveFileQuestion&) override {
+        return std::nullopt;
+    }
+};
 
 class SilentMessages final : public Messages {
 public:
@@ -163,6 +172,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     const std::string settings_path = WriteSettings();
     SettingsFile settings(settings_path);
     SilentMessages messages;
+    NoFileChooser files;
     LinuxPlatform platform;
     NoDriveChoice drives;
     WaveFileOutput audio("/dev/null");
@@ -175,7 +185,7 @@ void BM_StartupToWindow(benchmark::State& state) {
             break;
         }
         std::unique_ptr<MainWindow> window = MainWindow::Create(
-            {*application.Data(), application.Stores(), settings, messages, audio, printers});
+            {*application.Data(), application.Stores(), settings, messages, audio, printers, files});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

@@ -16,6 +16,7 @@
 #include "dial/alsa_audio_output.h"
 #include "ui/main_window.h"
 #include "ui/program_font.h"
+#include "ui/qt_file_chooser.h"
 #include "ui/qt_messages.h"
 #include "ui/qt_printer_chooser.h"
 #include "ui/startup_picture.h"
@@ -43,6 +44,7 @@ int RunProgram(int argc, char** argv) {
     UseProgramFont(application);
     SettingsFile settings(DefaultSettingsPath());
     QtMessages messages;
+    QtFileChooser files;
     LinuxPlatform platform;
     QtDriveChooser drive_chooser;
     StartupServices services{settings, messages, platform, drive_chooser};
@@ -63,7 +65,7 @@ int RunProgram(int argc, char** argv) {
         picture.exec();
     }
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, audio, printers});
+        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, audio, printers, files});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "base/atomic_file.h"
+#include "base/cp1252.h"
 #include "base/setting_names.h"
 #include "output/export_format.h"
 #include "output/export_text.h"
+#include "output/oem_code_page.h"
 
 namespace vendarion {
 
@@ -31,7 +33,10 @@ int StoreExportChoice(Settings& settings, const ExportChoice& choice) {
 
 std::string FileNameForFormat(std::string_view file_name, int format) {
     const std::size_t dot = file_name.rfind('.');
-    if (dot == std::string_view::npos || format < 0 || format >= kExportFormatCount) {
+    const std::size_t slash = file_name.rfind('/');
+    const bool in_folder =
+        slash != std::string_view::npos && dot != std::string_view::npos && dot < slash;
+    if (dot == std::string_view::npos || in_folder || format < 0 || format >= kExportFormatCount) {
         return std::string(file_name);
     }
     const ExportFormat& chosen = ExportFormats()[static_cast<std::size_t>(format)];
@@ -51,6 +56,14 @@ ExportMessage ClipboardExportMessage(bool succeeded, int selected_rows) {
     if (!succeeded) return {export_message::kClipboardFailed, 0, {}};
     if (selected_rows < 2) return {export_message::kClipboardOne, 0, {}};
     return {export_message::kClipboardMany, selected_rows, {}};
+}
+
+std::string BuildClipboardText(std::span<const SubscriberEntry> entries, int format) {
+    std::string text;
+    if (entries.empty() || BuildExportText(entries, format, &text) != 0) return {};
+    const ExportFormat& chosen = ExportFormats()[static_cast<std::size_t>(format)];
+    if ((chosen.flags & export_flag::kOem) != 0) return Cp850ToUtf8(text);
+    return Cp1252ToUtf8(text);
 }
 
 }  // namespace vendarion

@@ -54,8 +54,9 @@ ExportChoice ReadExportChoice(Settings& settings);
 // dialog closes). Otherwise returns 1309 and the dialog stays open.
 int StoreExportChoice(Settings& settings, const ExportChoice& choice);
 
-// The file name after another format was chosen: everything after its last dot is
-// the new format's extension; a name without a dot stays as it is.
+// The file name after another format was chosen: everything after the last dot of
+// its last path component is the new format's extension; a name without a dot there
+// stays as it is (a dot in a folder's name is not an extension).
 std::string FileNameForFormat(std::string_view file_name, int format);
 
 // Builds the text of entries in the chosen format and writes it to the chosen file
@@ -65,5 +66,10 @@ std::string FileNameForFormat(std::string_view file_name, int format);
 ExportMessage ExportToFile(std::span<const SubscriberEntry> entries, int format,
                            const std::string& path, int selected_rows);
 ExportMessage ClipboardExportMessage(bool succeeded, int selected_rows);
+
+// The text of entries in the chosen format as characters (UTF-8) for the clipboard:
+// the Windows-1252 text decoded, or for the DOS formats their code page 850 text.
+// Empty when there are no entries or the format is not one of the nine.
+std::string BuildClipboardText(std::span<const SubscriberEntry> entries, int format);
 
 }  // namespace vendarion

@@ -11,4 +11,8 @@ namespace vendarion {
 // ones, dashes as '-'), or '?' when there is none (€, Œ, œ, •, unassigned bytes).
 std::string Cp1252ToCp850(std::string_view text);
 
+// Code page 850 text as UTF-8: every byte is a character (the box-drawing and block
+// bytes included), so nothing is lost.
+std::string Cp850ToUtf8(std::string_view text);
+
 }  // namespace vendarion

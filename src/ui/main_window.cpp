@@ -12,12 +12,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "base/messages.h"
 #include "base/setting_names.h"
+#include "output/export_handover.h"
 #include "personal/personal_stores.h"
 #include "resources/string_table.h"
 #include "store/data_set.h"
+#include "ui/about_box.h"
 #include "ui/activity_display.h"
 #include "ui/animated_banner.h"
 #include "ui/carrier_notice_dialog.h"
@@ -25,8 +28,10 @@
 #include "ui/detail_card.h"
 #include "ui/dial_command.h"
 #include "ui/entry_commands.h"
+#include "ui/export_command.h"
 #include "ui/field_link.h"
 #include "ui/go_command.h"
+#include "ui/help_page.h"
 #include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
@@ -56,6 +61,25 @@ constexpr int kHintMilliseconds = 4000;
 
 QString RefusedCharacterHint() {
     return QStringLiteral("Dieses Zeichen kommt in den Verzeichnisdaten nicht vor.");
+}
+
+// The export command over the selected rows of the four lists of entries, after a
+// running search was stopped. More rows than may go are not read: they are refused.
+void ExportSelectedRows(QWidget* window, ListController& lists, const WindowServices& services) {
+    (void)lists.Searches().CancelSearch();
+    if (!IsEntryList(lists.Type())) return;
+    const std::vector<int> rows = lists.SelectedRows();
+    const int selected = static_cast<int>(rows.size());
+    std::vector<SubscriberEntry> entries;
+    if (selected <= kMaxExportRows) {
+        for (const int row : rows) {
+            if (std::optional<SubscriberEntry> entry = lists.RowEntry(row)) {
+                entries.push_back(std::move(*entry));
+            }
+        }
+    }
+    ExportCommand(window, services.settings, services.messages, services.files)
+        .Run(entries, selected);
 }
 
 }  // namespace
@@ -220,6 +244,12 @@ void MainWindow::RunCommand(int command) {
         case command::kTips:
             ShowTips(false);
             return;
+        case command::kAbout:
+            ShowAboutBox(this, services_.data);
+            return;
+        case command::kHelp:
+            (void)OpenHelp(services_.messages);
+            return;
         case command::kPrint:
         case command::kPrintPreview:
             Print(command == command::kPrintPreview);
@@ -231,6 +261,9 @@ void MainWindow::RunCommand(int command) {
         case command::kDetailedView:
             lists_->SetDetailed(!lists_->Detailed());
             RefreshCommands();
+            return;
+        case command::kExport:
+            ExportSelectedRows(this, *lists_, services_);
             return;
         default:
             return;

@@ -5,6 +5,7 @@ namespace vendarion {
 
 class AudioOutput;
 class DataSet;
+class FileChooser;
 class Messages;
 class PrinterChooser;
 class Settings;
@@ -19,6 +20,8 @@ struct WindowServices {
     AudioOutput& audio;
     // Where print jobs go.
     PrinterChooser& printers;
+    // Where files to save are chosen.
+    FileChooser& files;
 };
 
 }  // namespace vendarion

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/cp1252.h"
 #include "base/setting_names.h"
+#include "output/oem_code_page.h"
 #include "support/memory_settings.h"
 #include "support/temp_dir.h"
 
@@ -45,6 +47,9 @@ TEST(ExportHandover, FormatChangeReplacesTheExtension) {
     EXPECT_EQ(FileNameForFormat("a.b.txt", 7), "a.b.rtf");
     EXPECT_EQ(FileNameForFormat("liste", 7), "liste");
     EXPECT_EQ(FileNameForFormat("liste.", 2), "liste.txt");
+    // A dot in a folder's name is no extension: the file's name stays.
+    EXPECT_EQ(FileNameForFormat("/home/u/a.b/liste", 6), "/home/u/a.b/liste");
+    EXPECT_EQ(FileNameForFormat("/home/u/a.b/liste.txt", 6), "/home/u/a.b/liste.html");
 }
 
 TEST(ExportHandover, FileExportWritesWholeOrNothing) {
@@ -78,6 +83,34 @@ TEST(ExportHandover, ClipboardMessages) {
     EXPECT_EQ(many.message, export_message::kClipboardMany);
     EXPECT_EQ(many.number, 2);
     EXPECT_EQ(ClipboardExportMessage(false, 2).message, export_message::kClipboardFailed);
+}
+
+TEST(ExportHandover, ClipboardTextIsTheCharactersOfTheFormat) {
+    SubscriberEntry entry;
+    entry[EntryField::kTown] = "K\xF6ln";
+    const std::vector<SubscriberEntry> entries = {entry};
+    // The Windows formats and the DOS formats both read "Köln", and "Straße" in the
+    // column titles.
+    for (const int format : {0, 1, 2, 3}) {
+        const std::string text = BuildClipboardText(entries, format);
+        EXPECT_NE(text.find("K\xC3\xB6ln"), std::string::npos) << format;
+        EXPECT_NE(text.find("Stra\xC3\x9F"
+                            "e"),
+                  std::string::npos)
+            << format;
+    }
+    EXPECT_EQ(BuildClipboardText(entries, 9), "");
+    EXPECT_EQ(BuildClipboardText({}, 1), "");
+}
+
+TEST(ExportHandover, CodePage850ReadsBackEveryLatinCharacter) {
+    // Every Windows-1252 character from 0xA0 on exists in code page 850.
+    for (int byte = 0xA0; byte <= 0xFF; ++byte) {
+        const std::string character(1, static_cast<char>(byte));
+        EXPECT_EQ(Cp850ToUtf8(Cp1252ToCp850(character)), Cp1252ToUtf8(character)) << byte;
+    }
+    EXPECT_EQ(Cp850ToUtf8("\xC9\xCD\xBB"), "\xE2\x95\x94\xE2\x95\x90\xE2\x95\x97");
+    EXPECT_EQ(Cp850ToUtf8("abc"), "abc");
 }
 
 }  // namespace

@@ -14,5 +14,6 @@ std::unique_ptr<QObject> MakeSearchTest();
 std::unique_ptr<QObject> MakeGoTest();
 std::unique_ptr<QObject> MakeWindowTest();
 std::unique_ptr<QObject> MakeStartupWidgetsTest();
+std::unique_ptr<QObject> MakeExportTest();
 
 }  // namespace vendarion::test

@@ -10,6 +10,7 @@ const std::vector<GuiTest>& GuiTests() {
         {"EntriesTest", MakeEntriesTest}, {"DialogsTest", MakeDialogsTest},
         {"SearchTest", MakeSearchTest},   {"GoTest", MakeGoTest},
         {"WindowTest", MakeWindowTest},   {"StartupWidgetsTest", MakeStartupWidgetsTest},
+        {"ExportTest", MakeExportTest},
     };
     return tests;
 }

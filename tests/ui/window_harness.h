@@ -14,6 +14,7 @@
 #include "store/data_set.h"
 #include "support/memory_settings.h"
 #include "support/pdf_printer_chooser.h"
+#include "support/scripted_file_chooser.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "ui/input_field.h"
@@ -68,6 +69,7 @@ public:
     SampleDataSet sample = MakeSampleDataSet();
     MemorySettings settings;
     ScriptedMessages messages;
+    ScriptedFileChooser files;
     DataSet data;
     PersonalStores stores;
     // The dial tones go into tones.wav in this folder.

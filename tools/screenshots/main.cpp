@@ -1,7 +1,8 @@
 // vendarion-screenshots: drives the main window over a data set into its typical
 // views (the start page, the town list after typing Köln, a completion in the town
 // field, the whole book of a town, a search result with its detail card, the
-// line-limit notice, the bank codes) and saves each as a PNG of the screen's size.
+// line-limit notice, the bank codes) and saves each as a PNG of the screen's size;
+// then the export dialog and the about box, each at its own size.
 //   vendarion-screenshots --data DIR --out DIR [--town TEXT] [--surname TEXT]
 #include <QApplication>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <cstdio>
 #include <cstring>
@@ -22,9 +24,12 @@
 #include "personal/personal_stores.h"
 #include "resources/banner_strips.h"
 #include "store/data_set.h"
+#include "ui/about_box.h"
 #include "ui/animated_banner.h"
 #include "ui/carrier_notice_dialog.h"
+#include "ui/export_dialog.h"
 #include "ui/field_edit.h"
+#include "ui/file_chooser.h"
 #include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
@@ -47,6 +52,14 @@ namespace {
 class SilentMessages final : public Messages {
 public:
     MessageAnswer Show(const Message& message) override { return message.default_answer; }
+};
+
+// Chooses no file.
+class NoFileChooser final : public FileChooser {
+public:
+    std::optional<QString> SaveFileName(QWidget*, const SaveFileQuestion&) override {
+        return std::nullopt;
+    }
 };
 
 struct Options {
@@ -204,6 +217,34 @@ bool SaveBannerFrames(const Options& options) {
     return saved;
 }
 
+// A widget as it is drawn now.
+bool SaveWidget(QWidget* dialog, const Options& options, const char* name) {
+    const std::string path = options.out + "/" + name + ".png";
+    const bool saved = dialog->grab().save(QString::fromStdString(path));
+    std::printf("%s %s\n", saved ? "wrote" : "cannot write", path.c_str());
+    return saved;
+}
+
+// The export dialog with a file name, and the about box over the window.
+bool SaveExportAndAbout(MainWindow& window, DataSet& data, Settings& settings, Messages& messages,
+                        const Options& options) {
+    NoFileChooser files;
+    ExportDialog dialog(&window, settings, messages, files);
+    dialog.FileNameEdit()->setText(QStringLiteral("/home/benutzer/Namen.csv"));
+    dialog.show();
+    (void)QTest::qWaitForWindowExposed(&dialog);
+    bool saved = SaveWidget(&dialog, options, "export-dialog");
+    dialog.close();
+    QTimer::singleShot(300, &window, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) return;
+        saved = SaveWidget(box, options, "about-box") && saved;
+        box->close();
+    });
+    ShowAboutBox(&window, data);
+    return saved;
+}
+
 int Run(const Options& options) {
     DataSet data;
     if (data.Open(options.data) != DataSetStep::kComplete) {
@@ -212,11 +253,12 @@ int Run(const Options& options) {
     }
     SettingsFile settings("/nonexistent/Vendarion.reg");
     SilentMessages messages;
+    NoFileChooser files;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
     QtPrinterChooser printers;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, printers});
+        MainWindow::Create({data, stores, settings, messages, audio, printers, files});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();
@@ -272,6 +314,7 @@ int Run(const Options& options) {
     inputs->Edit(InputField::kTown)->clear();
     TypeText(inputs->Edit(InputField::kTown), QStringLiteral("Ber"));
     saved = Save(*window, options, "narrow") && saved;
+    saved = SaveExportAndAbout(*window, data, settings, messages, options) && saved;
     return saved ? 0 : 1;
 }
 
