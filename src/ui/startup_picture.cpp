@@ -43,7 +43,13 @@ QPixmap DrawStartupPicture() {
 StartupPicture::StartupPicture(int milliseconds, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), picture_(DrawStartupPicture()) {
     setFixedSize(picture_.size());
-    QTimer::singleShot(milliseconds, this, &QDialog::accept);
+    // The picture closes itself when its time is over. The timer repeats: a close
+    // that came while the dialog was still being shown, before its own loop ran,
+    // would leave that loop waiting; the next one ends it.
+    auto* closer = new QTimer(this);
+    closer->setInterval(milliseconds);
+    connect(closer, &QTimer::timeout, this, &QDialog::accept);
+    closer->start();
 }
 
 void StartupPicture::paintEvent(QPaintEvent*) {
