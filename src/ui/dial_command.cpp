@@ -1,12 +1,11 @@
 #include "ui/dial_command.h"
 
-#include <QApplication>
-
 #include "base/ascii_text.h"
 #include "base/messages.h"
 #include "dial/dial_plan.h"
 #include "dial/tone_dialer.h"
 #include "resources/string_table.h"
+#include "ui/wait_cursor.h"
 
 namespace vendarion {
 namespace {
@@ -23,11 +22,10 @@ void DialCommand::Run(std::string_view area_code, std::string_view number) {
         return;
     }
     if (plan.show_carrier_notice && !AcceptCarrierNotice(settings_, notice_())) return;
-    if (plan.confirm &&
-        messages_.Show({dial_message::kConfirm,
-                        FormatString(dial_message::kConfirm, plan.display_number),
-                        MessageIcon::kQuestion, MessageButtons::kYesNo,
-                        MessageAnswer::kYes}) != MessageAnswer::kYes) {
+    if (plan.confirm && messages_.Show({dial_message::kConfirm,
+                                        FormatString(dial_message::kConfirm, plan.display_number),
+                                        MessageIcon::kQuestion, MessageButtons::kYesNo,
+                                        MessageAnswer::kYes}) != MessageAnswer::kYes) {
         return;
     }
     switch (plan.target) {
@@ -39,18 +37,20 @@ void DialCommand::Run(std::string_view area_code, std::string_view number) {
         case DialTarget::kTones:
             break;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ToneDialer dialer(audio_);
-    const int played = dialer.Dial(plan.dial_string);
-    QApplication::restoreOverrideCursor();
+    int played = 0;
+    {
+        const WaitCursor waiting;
+        ToneDialer dialer(audio_);
+        played = dialer.Dial(plan.dial_string);
+    }
     // A sound card that plays nothing would otherwise leave the user waiting for a
     // call that never comes.
     if (played != 0) Tell(kTonesNotPlayed);
 }
 
 void DialCommand::Tell(int id) {
-    messages_.Show({id, std::string(LoadString(id)), MessageIcon::kExclamation,
-                    MessageButtons::kOk, MessageAnswer::kOk});
+    messages_.Show({id, std::string(LoadString(id)), MessageIcon::kExclamation, MessageButtons::kOk,
+                    MessageAnswer::kOk});
 }
 
 }  // namespace vendarion

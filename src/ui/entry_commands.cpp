@@ -5,12 +5,18 @@
 
 #include "base/ascii_text.h"
 #include "base/messages.h"
+#include "output/export_handover.h"
 #include "personal/personal_stores.h"
 #include "personal/phone_book_commands.h"
 #include "resources/string_table.h"
+#include "ui/carrier_notice_dialog.h"
+#include "ui/export_command.h"
 #include "ui/input_fields.h"
 #include "ui/list_controller.h"
 #include "ui/list_searches.h"
+#include "ui/list_types.h"
+#include "ui/ui_text.h"
+#include "ui/wait_cursor.h"
 
 namespace vendarion {
 namespace {
@@ -18,16 +24,15 @@ namespace {
 constexpr int kNoStreet = 1313;
 constexpr int kSearchStreet = 1506;
 constexpr int kPhoneBookNotSaved = 1341;
+// The cells of an entry row.
+constexpr int kHeadingColumn = 2;
 constexpr int kStreetColumn = 3;
-
-// The wait cursor while the object lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+constexpr int kAreaCodeColumn = 4;
+constexpr int kNumberColumn = 5;
+constexpr int kPostalCodeColumn = 6;
+constexpr int kTownColumn = 7;
+constexpr int kDisplayNameColumn = 8;
+constexpr int kCallAdditionColumn = 9;
 
 MessageIcon IconOf(int id) {
     using namespace phone_book_message;
@@ -36,6 +41,20 @@ MessageIcon IconOf(int id) {
 }
 
 }  // namespace
+
+EntryCommands::EntryCommands(ListController& lists, InputFields& inputs,
+                             const WindowServices& services, QWidget* window)
+    : lists_(lists),
+      inputs_(inputs),
+      services_(services),
+      window_(window),
+      dial_(services.settings, services.messages, services.audio,
+            [window] {
+                CarrierNoticeDialog notice(window);
+                notice.exec();
+                return notice.ResultCode();
+            }),
+      print_(window, services.messages, services.printers) {}
 
 std::string EntryCommands::StreetOfCell(const std::string& cell) {
     const std::string trimmed(TrimBlanks(cell));
@@ -107,6 +126,49 @@ void EntryCommands::NeighbourhoodSearch() {
     inputs_.SetText(InputField::kStreet, street);
     inputs_.SetText(InputField::kHeading, {});
     lists_.Searches().StartSearch(SearchStart::kByCommand);
+}
+
+void EntryCommands::Dial() {
+    (void)lists_.Searches().CancelSearch();
+    const std::vector<int> rows = lists_.SelectedRows();
+    const int row = lists_.FocusedRow();
+    if (!IsEntryList(lists_.Type()) || rows.size() != 1 || rows.front() != row) return;
+    dial_.Run(lists_.RowText(row, kAreaCodeColumn), lists_.RowText(row, kNumberColumn));
+}
+
+void EntryCommands::Print(bool preview, const std::string& title) {
+    (void)lists_.Searches().CancelSearch();
+    if (!IsEntryList(lists_.Type())) return;
+    std::vector<PrintRow> rows;
+    for (const int row : lists_.SelectedRows()) {
+        const auto cell = [this, row](int column) { return lists_.RowText(row, column); };
+        rows.push_back({cell(kDisplayNameColumn), cell(kHeadingColumn), cell(kStreetColumn),
+                        cell(kPostalCodeColumn), cell(kTownColumn), cell(kCallAdditionColumn),
+                        cell(kAreaCodeColumn), cell(kNumberColumn)});
+    }
+    if (preview) {
+        print_.Preview(rows, title);
+    } else {
+        print_.Print(rows, title);
+    }
+}
+
+void EntryCommands::Export() {
+    (void)lists_.Searches().CancelSearch();
+    if (!IsEntryList(lists_.Type())) return;
+    const std::vector<int> rows = lists_.SelectedRows();
+    const int selected = static_cast<int>(rows.size());
+    std::vector<SubscriberEntry> entries;
+    // More rows than may go are not read: they are refused.
+    if (selected <= kMaxExportRows) {
+        for (const int row : rows) {
+            if (std::optional<SubscriberEntry> entry = lists_.RowEntry(row)) {
+                entries.push_back(std::move(*entry));
+            }
+        }
+    }
+    ExportCommand(window_, services_.settings, services_.messages, services_.files)
+        .Run(entries, selected);
 }
 
 void EntryCommands::Tell(int id, int number) {

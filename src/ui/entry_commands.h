@@ -1,12 +1,17 @@
 // The commands on the selected entries of a list: adding them to the personal phone
-// book and removing them from it, and the neighbourhood search of one entry (every
-// entry of the town in its street). Each first stops a running search. A phone book
-// that cannot be saved is reported, and the book stays as the user sees it.
+// book and removing them from it, the neighbourhood search of one entry (every entry
+// of the town in its street), dialling, printing and exporting. Each first stops a
+// running search. A phone book that cannot be saved is reported, and the book stays
+// as the user sees it.
 #pragma once
 
 #include <string>
 
+#include "ui/dial_command.h"
+#include "ui/print_command.h"
 #include "ui/window_services.h"
+
+class QWidget;
 
 namespace vendarion {
 
@@ -15,8 +20,9 @@ class ListController;
 
 class EntryCommands {
 public:
-    EntryCommands(ListController& lists, InputFields& inputs, const WindowServices& services)
-        : lists_(lists), inputs_(inputs), services_(services) {}
+    // window: the parent of the dialogs.
+    EntryCommands(ListController& lists, InputFields& inputs, const WindowServices& services,
+                  QWidget* window);
 
     // The selected rows of the names of a town, the Internet result or the desktop
     // notes go into the phone book.
@@ -24,6 +30,11 @@ public:
     // The selected rows of the phone book leave it, after a question.
     void RemoveFromPhoneBook();
     void NeighbourhoodSearch();
+    // The one selected entry, when it is the focused row.
+    void Dial();
+    // title: the title of the shown list.
+    void Print(bool preview, const std::string& title);
+    void Export();
 
     // The street of a street cell ("Hauptstr.  5"): blanks trimmed, cut before the
     // first double blank.
@@ -35,6 +46,9 @@ private:
     ListController& lists_;
     InputFields& inputs_;
     WindowServices services_;
+    QWidget* window_;
+    DialCommand dial_;
+    PrintCommand print_;
 };
 
 }  // namespace vendarion

@@ -9,6 +9,7 @@
 #include "output/export_handover.h"
 #include "resources/string_table.h"
 #include "ui/export_dialog.h"
+#include "ui/wait_cursor.h"
 
 namespace vendarion {
 namespace {
@@ -33,15 +34,6 @@ void Tell(Messages& messages, const ExportMessage& message) {
                    failed ? MessageIcon::kExclamation : MessageIcon::kInformation,
                    MessageButtons::kOk, MessageAnswer::kOk});
 }
-
-// The wait cursor for as long as the object lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // True when the clipboard holds the text afterwards.
 bool PutOnClipboard(const std::string& utf8) {

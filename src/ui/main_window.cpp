@@ -16,19 +16,15 @@
 
 #include "base/messages.h"
 #include "base/setting_names.h"
-#include "output/export_handover.h"
 #include "personal/personal_stores.h"
 #include "resources/string_table.h"
 #include "store/data_set.h"
 #include "ui/about_box.h"
 #include "ui/activity_display.h"
 #include "ui/animated_banner.h"
-#include "ui/carrier_notice_dialog.h"
 #include "ui/cp1252_validator.h"
 #include "ui/detail_card.h"
-#include "ui/dial_command.h"
 #include "ui/entry_commands.h"
-#include "ui/export_command.h"
 #include "ui/field_link.h"
 #include "ui/go_command.h"
 #include "ui/help_page.h"
@@ -41,7 +37,6 @@
 #include "ui/navigation_keys.h"
 #include "ui/navigation_tree.h"
 #include "ui/options_dialog.h"
-#include "ui/print_command.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
 #include "ui/tips_dialog.h"
@@ -63,25 +58,6 @@ QString RefusedCharacterHint() {
     return QStringLiteral("Dieses Zeichen kommt in den Verzeichnisdaten nicht vor.");
 }
 
-// The export command over the selected rows of the four lists of entries, after a
-// running search was stopped. More rows than may go are not read: they are refused.
-void ExportSelectedRows(QWidget* window, ListController& lists, const WindowServices& services) {
-    (void)lists.Searches().CancelSearch();
-    if (!IsEntryList(lists.Type())) return;
-    const std::vector<int> rows = lists.SelectedRows();
-    const int selected = static_cast<int>(rows.size());
-    std::vector<SubscriberEntry> entries;
-    if (selected <= kMaxExportRows) {
-        for (const int row : rows) {
-            if (std::optional<SubscriberEntry> entry = lists.RowEntry(row)) {
-                entries.push_back(std::move(*entry));
-            }
-        }
-    }
-    ExportCommand(window, services.settings, services.messages, services.files)
-        .Run(entries, selected);
-}
-
 }  // namespace
 
 std::unique_ptr<MainWindow> MainWindow::Create(const WindowServices& services) {
@@ -98,14 +74,7 @@ MainWindow::MainWindow(const WindowServices& services, std::unique_ptr<SearchDri
         new ListController(services_, *search_, {pane_, tree_, inputs_, card_, activity_}, this);
     link_ = new FieldLink(*lists_, *inputs_, pane_->View(), this);
     go_ = std::make_unique<GoCommand>(*lists_, *link_, *inputs_, services_.messages, *tree_);
-    entries_ = std::make_unique<EntryCommands>(*lists_, *inputs_, services_);
-    print_ = std::make_unique<PrintCommand>(this, services_.messages, services_.printers);
-    dial_ = std::make_unique<DialCommand>(services_.settings, services_.messages, services_.audio,
-                                          [this] {
-                                              CarrierNoticeDialog notice(this);
-                                              notice.exec();
-                                              return notice.ResultCode();
-                                          });
+    entries_ = std::make_unique<EntryCommands>(*lists_, *inputs_, services_, this);
     Connect();
     input_flags_ = Read(services_.settings, setting::kInputFlags);
     inputs_->SetVisibleFields(input_flags_);
@@ -232,7 +201,7 @@ void MainWindow::RunCommand(int command) {
             entries_->NeighbourhoodSearch();
             return;
         case command::kDial:
-            Dial();
+            entries_->Dial();
             return;
         case command::kOptions: {
             (void)lists_->Searches().CancelSearch();
@@ -252,7 +221,7 @@ void MainWindow::RunCommand(int command) {
             return;
         case command::kPrint:
         case command::kPrintPreview:
-            Print(command == command::kPrintPreview);
+            entries_->Print(command == command::kPrintPreview, FromQString(pane_->Title()));
             return;
         case command::kToolbar:
             commands_->ToolBar()->setVisible(!commands_->ToolBar()->isVisible());
@@ -263,7 +232,7 @@ void MainWindow::RunCommand(int command) {
             RefreshCommands();
             return;
         case command::kExport:
-            ExportSelectedRows(this, *lists_, services_);
+            entries_->Export();
             return;
         default:
             return;
@@ -304,32 +273,6 @@ void MainWindow::ShowTips(bool at_startup) {
     std::unique_ptr<TipsDialog> tips = TipsDialog::Open(
         member.CString(0, member.size()), services_.settings, services_.messages, at_startup, this);
     if (tips != nullptr) tips->exec();
-}
-
-void MainWindow::Print(bool preview) {
-    (void)lists_->Searches().CancelSearch();
-    if (!IsEntryList(lists_->Type())) return;
-    std::vector<PrintRow> rows;
-    for (const int row : lists_->SelectedRows()) {
-        const auto cell = [this, row](int column) { return lists_->RowText(row, column); };
-        rows.push_back({cell(8), cell(2), cell(3), cell(6), cell(7), cell(9), cell(4), cell(5)});
-    }
-    const std::string title = FromQString(pane_->Title());
-    if (preview) {
-        print_->Preview(rows, title);
-    } else {
-        print_->Print(rows, title);
-    }
-}
-
-void MainWindow::Dial() {
-    (void)lists_->Searches().CancelSearch();
-    const std::vector<int> rows = lists_->SelectedRows();
-    const int row = lists_->FocusedRow();
-    if (!IsEntryList(lists_->Type()) || rows.size() != 1 || rows.front() != row) return;
-    constexpr int kAreaCodeColumn = 4;
-    constexpr int kNumberColumn = 5;
-    dial_->Run(lists_->RowText(row, kAreaCodeColumn), lists_->RowText(row, kNumberColumn));
 }
 
 void MainWindow::ShowFieldsMenu(const QPoint& global) {

@@ -18,9 +18,7 @@ namespace vendarion {
 class ActivityDisplay;
 class AnimatedBanner;
 class DetailCard;
-class DialCommand;
 class EntryCommands;
-class PrintCommand;
 class FieldLink;
 class GoCommand;
 class ListController;
@@ -73,10 +71,6 @@ private:
     // saves the window's settings; true when the window may close.
     bool ConfirmExit();
     void ShowContextMenu(const QPoint& position);
-    // Dials the selected entry of an entry list: one row selected, and focused.
-    void Dial();
-    // Prints the selected entries, or shows them in the preview.
-    void Print(bool preview);
     CommandContext Context() const;
     // The "Eingabefelder" menu as a pop-up, a little up and left of the pointer.
     void ShowFieldsMenu(const QPoint& global);
@@ -102,8 +96,6 @@ private:
     FieldLink* link_ = nullptr;
     std::unique_ptr<GoCommand> go_;
     std::unique_ptr<EntryCommands> entries_;
-    std::unique_ptr<DialCommand> dial_;
-    std::unique_ptr<PrintCommand> print_;
     QTimer resize_end_;
     int input_flags_ = 0;  // the visible input fields
     bool exit_confirmed_ = false;

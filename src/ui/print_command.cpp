@@ -1,6 +1,5 @@
 #include "ui/print_command.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -12,6 +11,7 @@
 #include "ui/printer_chooser.h"
 #include "ui/program_font.h"
 #include "ui/ui_text.h"
+#include "ui/wait_cursor.h"
 
 namespace vendarion {
 namespace {
@@ -112,9 +112,11 @@ void PrintCommand::Print(std::span<const PrintRow> rows, const std::string& titl
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kDocumentName));
     if (!printers_.Choose(printer, parent_)) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = Render(printer, rows, title);
-    QApplication::restoreOverrideCursor();
+    bool printed = false;
+    {
+        const WaitCursor waiting;
+        printed = Render(printer, rows, title);
+    }
     if (!printed) Tell(kPrintFailed);
 }
 

@@ -1,0 +1,16 @@
+// The wait cursor for as long as the object lives.
+#pragma once
+
+#include <QApplication>
+
+namespace vendarion {
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace vendarion
