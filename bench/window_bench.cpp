@@ -184,8 +184,9 @@ void BM_StartupToWindow(benchmark::State& state) {
             state.SkipWithError("data initialisation failed");
             break;
         }
-        std::unique_ptr<MainWindow> window = MainWindow::Create(
-            {*application.Data(), application.Stores(), settings, messages, audio, printers, files});
+        std::unique_ptr<MainWindow> window =
+            MainWindow::Create({*application.Data(), application.Stores(), settings, messages,
+                                audio, printers, files});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

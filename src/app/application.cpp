@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "base/atomic_file.h"
 
 #include <new>
 
@@ -62,6 +63,22 @@ bool Application::InitData(StartupServices& services, const StartupSwitches& swi
     return OpenDataSet(services, paths);
 }
 
+void Application::CopyStores(Platform& platform, const std::string& from, const std::string& to) {
+    // The stores of an earlier folder come along, so that no phone book is left
+    // behind; the old files stay where they were, and a store already in the new
+    // folder is never replaced.
+    for (const std::string_view name : {kPhoneBookFileName, kNoteStoreFileName}) {
+        const std::string source = from + std::string(name);
+        const std::string target = to + std::string(name);
+        std::string bytes;
+        if (platform.FileExists(target) || !platform.FileExists(source) ||
+            !ReadFileContents(source, &bytes)) {
+            continue;
+        }
+        (void)ReplaceFileContents(target, bytes);
+    }
+}
+
 void Application::NoteHardDiskCopy(StartupServices& services, const std::string& program_path) {
     if (program_path.empty() || services.platform.DriveTypeOf(program_path) != DriveType::kFixed) {
         return;
@@ -70,7 +87,13 @@ void Application::NoteHardDiskCopy(StartupServices& services, const std::string&
     // An installed program cannot write beside itself: the user's stores go to the
     // user's data folder. Without one they are absent.
     const std::string folder = services.platform.UserDataFolder();
-    if (!folder.empty()) (void)Write(services.settings, setting::kHardDiskAppPath, folder);
+    if (folder.empty()) return;
+    // Earlier versions kept the stores beside the program.
+    const std::string earlier = Read(services.settings, setting::kHardDiskAppPath);
+    for (const std::string& old : {earlier, FolderOf(program_path)}) {
+        if (!old.empty() && old != folder) CopyStores(services.platform, old, folder);
+    }
+    (void)Write(services.settings, setting::kHardDiskAppPath, folder);
 }
 
 bool Application::LocateArchives(StartupServices& services, const StartupSwitches& switches,

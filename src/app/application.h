@@ -38,6 +38,7 @@ public:
 
 private:
     void NoteHardDiskCopy(StartupServices& services, const std::string& program_path);
+    static void CopyStores(Platform& platform, const std::string& from, const std::string& to);
     // Locates the four archives and checks that each opens and that the data is of
     // the required version; fills paths.
     [[nodiscard]] bool LocateArchives(StartupServices& services, const StartupSwitches& switches,

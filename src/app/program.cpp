@@ -64,8 +64,8 @@ int RunProgram(int argc, char** argv) {
         StartupPicture picture;
         picture.exec();
     }
-    std::unique_ptr<MainWindow> window =
-        MainWindow::Create({*data.Data(), data.Stores(), settings, messages, audio, printers, files});
+    std::unique_ptr<MainWindow> window = MainWindow::Create(
+        {*data.Data(), data.Stores(), settings, messages, audio, printers, files});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

@@ -92,6 +92,12 @@ void BannerPlayer::Hide() {
     if (!timer_running_) return;
     window_.stop_timer();
     timer_running_ = false;
+    if (single_) {
+        // With animations off nothing plays by itself: the animation stops where it
+        // is, and the next click plays the next one.
+        running_ = false;
+        return;
+    }
     pending_ = true;
 }
 

@@ -37,7 +37,7 @@ CarrierNoticeDialog::CarrierNoticeDialog(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(8);
     layout->addWidget(do_not_show_);
     layout->addWidget(buttons);
-    // About 246 dialog units wide: the text runs over a few lines.
+    // Wide enough for the notice to run over three lines.
     setMinimumWidth(fontMetrics().averageCharWidth() * 62);
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace vendarion {
 
@@ -20,8 +21,7 @@ public:
     // cancelled, 7 when the notice is not to be shown again, else 1.
     using CarrierNotice = std::function<int()>;
 
-    DialCommand(Settings& settings, Messages& messages, AudioOutput& audio,
-                CarrierNotice notice)
+    DialCommand(Settings& settings, Messages& messages, AudioOutput& audio, CarrierNotice notice)
         : settings_(settings), messages_(messages), audio_(audio), notice_(std::move(notice)) {}
 
     // Dials an entry's area code and number (its cells, blanks trimmed here).

@@ -139,8 +139,14 @@ void EntryCommands::Dial() {
 void EntryCommands::Print(bool preview, const std::string& title) {
     (void)lists_.Searches().CancelSearch();
     if (!IsEntryList(lists_.Type())) return;
+    const std::vector<int> selected = lists_.SelectedRows();
+    // More rows than may go are not read: they are refused at once.
+    if (selected.size() > static_cast<std::size_t>(kMaxPrintRows)) {
+        Tell(kMoreThanMaxPrintRows);
+        return;
+    }
     std::vector<PrintRow> rows;
-    for (const int row : lists_.SelectedRows()) {
+    for (const int row : selected) {
         const auto cell = [this, row](int column) { return lists_.RowText(row, column); };
         rows.push_back({cell(kDisplayNameColumn), cell(kHeadingColumn), cell(kStreetColumn),
                         cell(kPostalCodeColumn), cell(kTownColumn), cell(kCallAdditionColumn),
@@ -167,8 +173,10 @@ void EntryCommands::Export() {
             }
         }
     }
+    // Rows that could not be read are not counted as exported.
+    const int count = selected > kMaxExportRows ? selected : static_cast<int>(entries.size());
     ExportCommand(window_, services_.settings, services_.messages, services_.files)
-        .Run(entries, selected);
+        .Run(entries, count);
 }
 
 void EntryCommands::Tell(int id, int number) {

@@ -16,6 +16,9 @@ bool RemembersCompletion(InputField field) {
 }  // namespace
 
 FieldEdit::FieldEdit(InputField field, QWidget* parent) : QLineEdit(parent), field_(field) {
+    // A right click opens the fields menu of the panels; the edit's own menu would
+    // cut, copy and paste, which these fields leave to the window's commands.
+    setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (!notify_) return;
         remembered_length_ = 0;

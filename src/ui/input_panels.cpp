@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRegularExpressionValidator>
 #include <algorithm>
+#include <vector>
 
 #include "ui/cp1252_validator.h"
 #include "ui/field_edit.h"

@@ -53,6 +53,10 @@ constexpr int kResizeSettleMilliseconds = 150;
 constexpr int kFirstWidth = 1150;
 constexpr int kFirstHeight = 760;
 constexpr int kHintMilliseconds = 4000;
+// The left column: the tree, the card and the banner below them.
+constexpr int kColumnSpacing = 8;
+constexpr int kBannerIndent = 12;
+constexpr int kBannerMargin = 6;
 
 QString RefusedCharacterHint() {
     return QStringLiteral("Dieses Zeichen kommt in den Verzeichnisdaten nicht vor.");
@@ -98,11 +102,11 @@ void MainWindow::BuildLayout() {
     commands_ = new WindowCommands(this, activity_);
 
     auto* left = new QVBoxLayout;
-    left->setSpacing(8);
+    left->setSpacing(kColumnSpacing);
     left->addWidget(tree_, 1);
     left->addWidget(card_, 0, Qt::AlignHCenter);
     auto* banner_row = new QHBoxLayout;
-    banner_row->setContentsMargins(12, 0, 0, 6);
+    banner_row->setContentsMargins(kBannerIndent, 0, 0, kBannerMargin);
     banner_row->addWidget(banner_);
     banner_row->addStretch(1);
     left->addLayout(banner_row);
@@ -145,6 +149,10 @@ void MainWindow::Connect() {
     connect(inputs_, &InputFields::MenuRequested, this, &MainWindow::ShowFieldsMenu);
     connect(lists_, &ListController::StateChanged, this, &MainWindow::RefreshCommands);
     connect(&lists_->Searches(), &ListSearches::ExitResumed, this, &MainWindow::Exit);
+    // A town's nodes in the tree may take the banner's room, or give it back.
+    const auto place_banner = [this] { QTimer::singleShot(0, this, &MainWindow::PlaceBanner); };
+    connect(tree_->model(), &QAbstractItemModel::rowsInserted, this, place_banner);
+    connect(tree_->model(), &QAbstractItemModel::rowsRemoved, this, place_banner);
     connect(&resize_end_, &QTimer::timeout, this, [this] {
         lists_->PauseBookRows(false);
         PlaceBanner();
@@ -380,10 +388,11 @@ void MainWindow::PlaceBanner() {
     // is shown, so that showing it does not take the room it needs away.
     const int items = tree_->topLevelItemCount();
     const int used = items > 0 ? tree_->visualItemRect(tree_->topLevelItem(items - 1)).bottom() : 0;
-    const int room =
-        tree_->viewport()->height() + (banner_->isVisible() ? banner_->height() + 6 : 0);
+    // The banner's row takes its height, its bottom margin and the column's spacing.
+    const int banner_room = banner_->height() + kBannerMargin + kColumnSpacing;
+    const int room = tree_->viewport()->height() + (banner_->isVisible() ? banner_room : 0);
     constexpr int kSpare = 6;
-    banner_->setVisible(used + kSpare + banner_->height() + 6 <= room);
+    banner_->setVisible(used + kSpare + banner_room <= room);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -109,7 +109,7 @@ void NamePanel::ShowModeMenu() {
 void NamePanel::Choose(NameMode mode) {
     if (mode == mode_) return;
     SetMode(mode);
-    // Reported after the menu has gone, as a posted message would be.
+    // Reported after the menu has closed, so that the search starts from the field.
     QMetaObject::invokeMethod(this, &NamePanel::ModeChosen, Qt::QueuedConnection);
 }
 

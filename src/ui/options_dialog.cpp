@@ -110,14 +110,15 @@ void OptionsDialog::Load() {
     bool modem = false;
     if (!lines_.empty()) {
         const std::string remembered = Read(settings_, setting::kTAPIModem);
-        int selected = 0;
+        int selected = -1;
         for (std::size_t i = 0; i < lines_.size(); ++i) {
             line_list_->addItem(ToQString(lines_[i].name), lines_[i].device);
-            if (selected == 0 && lines_[i].name == remembered &&
+            if (selected < 0 && lines_[i].name == remembered &&
                 lines_[i].device == dial.tapi_device) {
                 selected = static_cast<int>(i);
             }
         }
+        selected = std::max(selected, 0);
         line_list_->setCurrentIndex(selected);
         modem = dial.use_tapi;
     }

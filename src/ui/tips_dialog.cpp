@@ -97,7 +97,7 @@ TipsDialog::TipsDialog(TipList tips, Settings& settings, bool at_startup, QWidge
     auto* previous = new QPushButton(UiString(kPrevious), this);
     auto* next = new QPushButton(UiString(kNext), this);
     auto* close = new QPushButton(UiString(kClose), this);
-    // Enter pages on instead of closing.
+    // Enter closes nothing: the dialog closes with its button or Esc.
     for (QPushButton* button : {previous, next, close}) button->setAutoDefault(false);
     connect(previous, &QPushButton::clicked, this, &TipsDialog::Previous);
     connect(next, &QPushButton::clicked, this, &TipsDialog::Next);

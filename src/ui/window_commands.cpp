@@ -198,6 +198,7 @@ QMenu* WindowCommands::ContextMenu(const CommandContext& context, QWidget* paren
                                       {0, 0},
                                       {command::kGo, 0}};
     static constexpr Item kInternetRows[] = {{command::kDial, 0},
+                                             {command::kNeighbourhood, 0},
                                              {command::kAddToPhoneBook, kAddText},
                                              {command::kCreateNote, 0},
                                              {0, 0},

@@ -249,6 +249,22 @@ TEST_F(StartupTest, PersonalStoresExistOnlyForAHardDiskCopy) {
     EXPECT_TRUE(homeless.RunsFromHardDisk());
 }
 
+TEST_F(StartupTest, AStoreKeptBesideTheProgramComesAlongToTheUserFolder) {
+    WriteData("bin");
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("bin/PhoneBook.vdr"), "old book"));
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("user/Memolet.vdr"), "newer notes"));
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("bin/Memolet.vdr"), "old notes"));
+    (void)Write(settings_, setting::kHardDiskAppPath, dir_.path() + "/bin/");
+    (void)Init();
+    std::string bytes;
+    ASSERT_TRUE(ReadFileContents(dir_.File("user/PhoneBook.vdr"), &bytes));
+    EXPECT_EQ(bytes, "old book");
+    // The old file stays, and a store already in the user folder is not replaced.
+    EXPECT_TRUE(ReadFileContents(dir_.File("bin/PhoneBook.vdr"), &bytes));
+    ASSERT_TRUE(ReadFileContents(dir_.File("user/Memolet.vdr"), &bytes));
+    EXPECT_EQ(bytes, "newer notes");
+}
+
 TEST(LinuxPlatformTest, TheUserDataFolderIsMadeUnderXdgDataHome) {
     test::TempDir dir;
     const char* saved = std::getenv("XDG_DATA_HOME");

@@ -102,6 +102,13 @@ TEST(BannerPlayer, WithAnimationsOffEachClickPlaysOneAnimation) {
     player.Click();
     EXPECT_EQ(player.Animation(), 1);
     EXPECT_TRUE(player.Running());
+    // Hidden in the middle, it stays where it was when shown again.
+    player.Hide();
+    player.Show();
+    EXPECT_EQ(player.Animation(), 1);
+    EXPECT_FALSE(player.Running());
+    player.Click();
+    EXPECT_EQ(player.Animation(), 2);
 }
 
 TEST(BannerPlayer, AHiddenBannerWaitsAndGoesOnWhenShown) {

@@ -391,6 +391,13 @@ private slots:
         QTRY_VERIFY(fields->isVisible());
         QCOMPARE(fields->pos(), town->mapToGlobal(QPoint(2, 2)) - QPoint(8, 8));
         fields->close();
+        // Inside an edit too: the fields menu, not the edit's own.
+        QLineEdit* edit = harness.Edit(InputField::kName);
+        QContextMenuEvent in_edit(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                  edit->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(edit, &in_edit);
+        QTRY_VERIFY(fields->isVisible());
+        fields->close();
         QWidget* central = harness.Window().centralWidget();
         const QPoint above_tree(central->width() - 4, 4);
         QContextMenuEvent on_window(QContextMenuEvent::Mouse, above_tree,
