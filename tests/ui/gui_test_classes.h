@@ -7,6 +7,7 @@
 namespace vendarion::test {
 
 std::unique_ptr<QObject> MakeListsTest();
+std::unique_ptr<QObject> MakeListViewTest();
 std::unique_ptr<QObject> MakeSearchTest();
 std::unique_ptr<QObject> MakeGoTest();
 std::unique_ptr<QObject> MakeWindowTest();

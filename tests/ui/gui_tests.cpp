@@ -6,11 +6,9 @@ namespace vendarion::test {
 
 const std::vector<GuiTest>& GuiTests() {
     static const std::vector<GuiTest> tests = {
-        {"ListsTest", MakeListsTest},
-        {"SearchTest", MakeSearchTest},
-        {"GoTest", MakeGoTest},
-        {"WindowTest", MakeWindowTest},
-        {"StartupWidgetsTest", MakeStartupWidgetsTest},
+        {"ListsTest", MakeListsTest},   {"ListViewTest", MakeListViewTest},
+        {"SearchTest", MakeSearchTest}, {"GoTest", MakeGoTest},
+        {"WindowTest", MakeWindowTest}, {"StartupWidgetsTest", MakeStartupWidgetsTest},
     };
     return tests;
 }
