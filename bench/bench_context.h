@@ -44,9 +44,26 @@ inline bool IsPositioned(NameMode mode) {
     return mode == NameMode::kNormal || mode == NameMode::kExact || mode == NameMode::kPhonetic;
 }
 
-// Iterations of the benchmarks that open fresh caches for every run (the opening is
-// not timed but takes time).
-inline constexpr int kFreshIterations = 200;
+// Where a search finds the data it reads.
+enum class CacheState {
+    kCached,   // the same search just ran: its blocks (its pages) are in the engine's cache
+    kEvicted,  // the engine's cache holds other data; the operating system's page cache
+               // holds the files
+    kCold,     // the files evicted from the page cache, the data set opened afresh
+};
+struct CacheLabel {
+    CacheState state;
+    const char* label;
+};
+inline constexpr CacheLabel kCacheStates[] = {
+    {CacheState::kCached, "Cached"},
+    {CacheState::kEvicted, "Evicted"},
+    {CacheState::kCold, "Cold"},
+};
+
+// Minimum time of a repetition of the warm benchmarks: the repetitions, interleaved
+// with those of every other benchmark, give the spread.
+inline constexpr double kWarmMinTime = 0.05;
 
 // One thread: the benchmarks run one after the other.
 class BenchContext {

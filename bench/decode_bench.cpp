@@ -48,8 +48,10 @@ void DecodeBenchmark(benchmark::State& state, BenchContext* context, Order order
 
 void RegisterDecodeBenchmarks(BenchContext* context) {
     benchmark::RegisterBenchmark("Decode/TableOrder", DecodeBenchmark, context, Order::kTable)
+        ->MinTime(kWarmMinTime)
         ->Unit(benchmark::kNanosecond);
     benchmark::RegisterBenchmark("Decode/Random", DecodeBenchmark, context, Order::kRandom)
+        ->MinTime(kWarmMinTime)
         ->Unit(benchmark::kNanosecond);
 }
 

@@ -20,23 +20,6 @@ bool ParseStatusLine(const char* line, const char* name, std::int64_t* value) {
     return true;
 }
 
-bool DropAllCaches() {
-    ::sync();
-    const int fd = ::open("/proc/sys/vm/drop_caches", O_WRONLY);
-    if (fd < 0) return false;
-    const bool written = ::write(fd, "3", 1) == 1;
-    ::close(fd);
-    return written;
-}
-
-bool AdviseDontNeed(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool advised = ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
-    ::close(fd);
-    return advised;
-}
-
 }  // namespace
 
 ResidentMemory ReadResidentMemory() {
@@ -53,23 +36,19 @@ ResidentMemory ReadResidentMemory() {
     return memory;
 }
 
-Eviction EvictArchives(const std::string& folder) {
-    if (DropAllCaches()) return Eviction::kDropCaches;
-    bool advised = true;
-    for (const char* name : kArchiveNames) advised &= AdviseDontNeed(folder + "/" + name);
-    return advised ? Eviction::kFadvise : Eviction::kFailed;
+bool EvictFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    const bool advised =
+        ::fdatasync(fd) == 0 && ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
+    ::close(fd);
+    return advised;
 }
 
-const char* EvictionName(Eviction eviction) {
-    switch (eviction) {
-        case Eviction::kDropCaches:
-            return "page cache dropped (drop_caches)";
-        case Eviction::kFadvise:
-            return "archives evicted (fadvise DONTNEED)";
-        case Eviction::kFailed:
-            break;
-    }
-    return "eviction failed: warm figures";
+bool EvictArchives(const std::string& folder) {
+    bool evicted = true;
+    for (const char* name : kArchiveNames) evicted &= EvictFile(folder + "/" + name);
+    return evicted;
 }
 
 std::int64_t FileSize(const std::string& path) {

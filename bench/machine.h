@@ -15,16 +15,12 @@ struct ResidentMemory {
 };
 ResidentMemory ReadResidentMemory();
 
-// How the archives were pushed out of the page cache.
-enum class Eviction {
-    kDropCaches,  // every clean page of the machine dropped (root only)
-    kFadvise,     // POSIX_FADV_DONTNEED on the four archive files
-    kFailed,
-};
-// Writes dirty pages back and evicts the four archives of folder from the page cache.
-// Only pages mapped by no process leave the cache: close every data set first.
-Eviction EvictArchives(const std::string& folder);
-const char* EvictionName(Eviction eviction);
+// Writes the file's dirty pages back and evicts its pages from the page cache
+// (POSIX_FADV_DONTNEED), leaving the rest of the machine's cache alone. Pages that a
+// process maps stay: close every reader of the file first. False when it fails.
+bool EvictFile(const std::string& path);
+// EvictFile on the four archives of folder.
+bool EvictArchives(const std::string& folder);
 
 // Size in bytes of a file; -1 when it cannot be read.
 std::int64_t FileSize(const std::string& path);

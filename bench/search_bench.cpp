@@ -1,112 +1,155 @@
 // Searches in the largest book: the first and the last hit of every mode for a
-// common, a rare and a missing surname; whole-book walks of the modes that visit
-// every record, against the floor of inflating the book's blocks alone.
+// common, a rare and a missing surname, in the three cache states; whole-book walks
+// of the modes that visit every record. Where blocks are inflated (evicted, cold)
+// each iteration also measures the floor: inflating the same blocks alone, in the
+// same state, right after the search.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "bench_context.h"
 #include "bench_registry.h"
+#include "machine.h"
 #include "search_run.h"
-#include "store/main_table_format.h"
 #include "timing.h"
 
 namespace vendarion::bench {
 namespace {
 
-void SearchBenchmark(benchmark::State& state, BenchContext* context, NameMode mode,
-                     const std::string& surname, SearchEnd end) {
+struct SearchCase {
+    NameMode mode;
+    std::string surname;
+    SearchEnd end;
+};
+
+void SetCounters(benchmark::State& state, const SearchOutcome& outcome, double floor_seconds) {
+    state.counters["hits"] = outcome.hits;
+    state.counters["blocks"] = static_cast<double>(outcome.blocks.size());
+    if (floor_seconds > 0) {
+        state.counters["floor_us"] =
+            benchmark::Counter(floor_seconds * 1e6 / static_cast<double>(state.iterations()));
+    }
+}
+
+void CachedSearch(benchmark::State& state, BenchContext* context, const SearchCase& search) {
+    DataSet* data = context->Data();
+    if (data == nullptr) return state.SkipWithError("data set does not open");
+    SearchRequest request;
+    request.surname = search.surname;
+    SubscriberEntry entry;
+    SearchOutcome outcome =
+        RunSearch(data->Books(), request, context->LargestBook(), search.mode, search.end, &entry);
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        outcome = RunSearch(data->Books(), request, context->LargestBook(), search.mode, search.end,
+                            &entry);
+        state.SetIterationTime(SecondsSince(start));
+    }
+    SetCounters(state, outcome, 0);
+}
+
+void EvictedSearch(benchmark::State& state, BenchContext* context, const SearchCase& search) {
     DataSet* data = context->Data();
     if (data == nullptr) return state.SkipWithError("data set does not open");
     BookList& books = data->Books();
     SearchRequest request;
-    request.surname = surname;
+    request.surname = search.surname;
     SubscriberEntry entry;
-    int hits = 0;
+    SearchOutcome outcome =
+        RunSearch(books, request, context->LargestBook(), search.mode, search.end, &entry);
+    double floor = 0;
     for (auto _ : state) {
-        UnsettleTable(books, 0);
-        const Clock::time_point start = Clock::now();
-        hits = RunSearch(books, request, context->LargestBook(), mode, end, &entry);
+        EvictTableBlocks(books, outcome.blocks);
+        Clock::time_point start = Clock::now();
+        outcome =
+            RunSearch(books, request, context->LargestBook(), search.mode, search.end, &entry);
         state.SetIterationTime(SecondsSince(start));
+        EvictTableBlocks(books, outcome.blocks);
+        start = Clock::now();
+        if (!InflateBlocks(books, outcome.blocks))
+            return state.SkipWithError("block does not inflate");
+        floor += SecondsSince(start);
     }
-    state.counters["hits"] = hits;
+    SetCounters(state, outcome, floor);
 }
 
-// The same search in a book list opened just before it: nothing inflated or decoded
-// yet, only the operating system's page cache is warm.
-void FreshSearchBenchmark(benchmark::State& state, BenchContext* context, NameMode mode,
-                          const std::string& surname, SearchEnd end) {
-    DataSet* data = context->Data();
-    if (data == nullptr) return state.SkipWithError("data set does not open");
+// A data set opened on archives just evicted from the page cache.
+bool OpenCold(BenchContext* context, DataSet* data) {
+    context->Release();
+    data->Close();
+    return EvictArchives(context->Folder()) &&
+           data->Open(context->Folder()) == DataSetStep::kComplete;
+}
+
+void ColdSearch(benchmark::State& state, BenchContext* context, const SearchCase& search) {
+    if (context->Data() == nullptr) return state.SkipWithError("data set does not open");
+    const int book = context->LargestBook();
     SearchRequest request;
-    request.surname = surname;
+    request.surname = search.surname;
     SubscriberEntry entry;
-    int hits = 0;
+    SearchOutcome outcome;
+    double floor = 0;
     for (auto _ : state) {
-        BookList books;
-        if (!data->OpenBookList(&books)) return state.SkipWithError("book list does not open");
-        const Clock::time_point start = Clock::now();
-        hits = RunSearch(books, request, context->LargestBook(), mode, end, &entry);
+        DataSet data;
+        if (!OpenCold(context, &data)) return state.SkipWithError("cannot evict or open");
+        Clock::time_point start = Clock::now();
+        outcome = RunSearch(data.Books(), request, book, search.mode, search.end, &entry);
         state.SetIterationTime(SecondsSince(start));
+        if (!OpenCold(context, &data)) return state.SkipWithError("cannot evict or open");
+        start = Clock::now();
+        if (!InflateBlocks(data.Books(), outcome.blocks))
+            return state.SkipWithError("block does not inflate");
+        floor += SecondsSince(start);
     }
-    state.counters["hits"] = hits;
+    SetCounters(state, outcome, floor);
 }
 
-// The floor of a whole-book walk: inflating every block that holds the book's records.
-void InflateBookBenchmark(benchmark::State& state, BenchContext* context) {
-    DataSet* data = context->Data();
-    if (data == nullptr) return state.SkipWithError("data set does not open");
-    MainTable& table = data->Books().Table();
-    const int per_block = main_table_format::kRecordsPerBlock;
-    const int first_block = context->FirstRecord() / per_block;
-    const int last_block = (context->EndRecord() - 1) / per_block;
-    for (auto _ : state) {
-        UnsettleTable(data->Books(), 0);
-        const Clock::time_point start = Clock::now();
-        for (int k = first_block; k <= last_block; ++k) {
-            if (table.Record(k * per_block).empty()) state.SkipWithError("block does not inflate");
-        }
-        state.SetIterationTime(SecondsSince(start));
+void Register(const std::string& name, CacheState cache, BenchContext* context,
+              const SearchCase& search) {
+    benchmark::internal::Benchmark* benchmark = nullptr;
+    switch (cache) {
+        case CacheState::kCached:
+            benchmark = benchmark::RegisterBenchmark(name.c_str(), CachedSearch, context, search);
+            break;
+        case CacheState::kEvicted:
+            benchmark = benchmark::RegisterBenchmark(name.c_str(), EvictedSearch, context, search);
+            break;
+        case CacheState::kCold:
+            benchmark = benchmark::RegisterBenchmark(name.c_str(), ColdSearch, context, search);
+            break;
     }
-    state.counters["blocks"] = last_block - first_block + 1;
-    state.counters["records"] = context->EndRecord() - context->FirstRecord();
+    benchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
+    if (cache == CacheState::kCold) {
+        benchmark->Iterations(1);
+    } else {
+        benchmark->MinTime(kWarmMinTime);
+    }
 }
 
 }  // namespace
 
 void RegisterSearchBenchmarks(BenchContext* context) {
-    for (const TestSurname& name : TestSurnames()) {
-        for (const ModeLabel& mode : kModes) {
-            for (const SearchEnd end : {SearchEnd::kFirstHit, SearchEnd::kCap}) {
-                const std::string suffix = std::string(mode.label) + "/" + name.label +
-                                           (end == SearchEnd::kFirstHit ? "/first" : "/last");
-                benchmark::RegisterBenchmark(("Search/" + suffix).c_str(), SearchBenchmark, context,
-                                             mode.mode, name.text, end)
-                    ->UseManualTime()
-                    ->Unit(benchmark::kMicrosecond);
-                if (!IsPositioned(mode.mode)) continue;
-                benchmark::RegisterBenchmark(("SearchFresh/" + suffix).c_str(),
-                                             FreshSearchBenchmark, context, mode.mode, name.text,
-                                             end)
-                    ->UseManualTime()
-                    ->Iterations(kFreshIterations)
-                    ->Unit(benchmark::kMicrosecond);
+    for (const CacheLabel& cache : kCacheStates) {
+        for (const TestSurname& name : TestSurnames()) {
+            for (const ModeLabel& mode : kModes) {
+                for (const SearchEnd end : {SearchEnd::kFirstHit, SearchEnd::kCap}) {
+                    const std::string name_of = std::string("Search/") + cache.label + "/" +
+                                                mode.label + "/" + name.label +
+                                                (end == SearchEnd::kFirstHit ? "/first" : "/last");
+                    Register(name_of, cache.state, context, {mode.mode, name.text, end});
+                }
             }
         }
     }
-    benchmark::RegisterBenchmark("Scan/Inflate", InflateBookBenchmark, context)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    // Walks to the end of the book, whatever the hits, with the book's blocks evicted.
     const std::string rare = TestSurnames()[1].text;
     for (const ModeLabel& mode : kModes) {
         if (mode.mode != NameMode::kNormalComplete && mode.mode != NameMode::kExactComplete &&
             mode.mode != NameMode::kNameParts) {
             continue;
         }
-        benchmark::RegisterBenchmark((std::string("Scan/") + mode.label).c_str(), SearchBenchmark,
-                                     context, mode.mode, rare, SearchEnd::kBookEnd)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        Register(std::string("Scan/") + mode.label, CacheState::kEvicted, context,
+                 {mode.mode, rare, SearchEnd::kBookEnd});
     }
 }
 

@@ -1,6 +1,9 @@
 // One directory search over one book, run the way the search worker runs it: a
-// cursor, steps of ten record visits, every hit decoded into a SubscriberEntry.
+// cursor, steps of ten record visits, every hit decoded into a SubscriberEntry;
+// and what a search finds in the table's block cache before it starts.
 #pragma once
+
+#include <vector>
 
 #include "query/search_cursor.h"
 #include "store/book_list.h"
@@ -19,12 +22,22 @@ enum class SearchEnd {
     kBookEnd,   // walk on to the end of the book, whatever the hits
 };
 
-// Returns the number of hits; the last one decoded is in *entry.
-int RunSearch(BookList& books, const SearchRequest& request, int book, NameMode mode, SearchEnd end,
-              SubscriberEntry* entry);
+struct SearchOutcome {
+    int hits = 0;
+    // The table blocks that the search's steps visited records of, ascending.
+    std::vector<int> blocks;
+};
 
-// Inflates the block that holds record n, so that the next search starts with
-// another block in the table's buffer, as a new search after browsing would.
-void UnsettleTable(BookList& books, int n);
+// The last hit decoded is in *entry.
+SearchOutcome RunSearch(BookList& books, const SearchRequest& request, int book, NameMode mode,
+                        SearchEnd end, SubscriberEntry* entry);
+
+// Inflates more blocks than the table keeps, none of them one of blocks (ascending),
+// so that a search of them finds none inflated: the state after browsing elsewhere.
+void EvictTableBlocks(BookList& books, const std::vector<int>& blocks);
+
+// Inflates the blocks, the floor of a search that visits them; false when one does
+// not inflate.
+bool InflateBlocks(BookList& books, const std::vector<int>& blocks);
 
 }  // namespace vendarion::bench

@@ -3,6 +3,10 @@
 //                        two million entries, as the list view asks for them, at a
 //                        random place (a cold block) or one page on (scrolling).
 //   BM_BookScreenPaint:  the same screen painted by the list view itself.
+//   BM_BookInWindow:     what showing a whole book in the window's list adds to the
+//                        heap and how long it takes until the list is painted, for
+//                        the large book and a book of about 1,000 entries, the two
+//                        interleaved in every iteration.
 //   BM_StartupToWindow:  data initialisation (locating, checking and opening the four
 //                        archives) and the main window created, shown and laid out;
 //                        without the three-second start-up picture.
@@ -10,10 +14,13 @@
 // (Berlin in the national set, about two million entries).
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QPixmap>
 #include <QTreeView>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <random>
@@ -34,7 +41,9 @@
 #include "ui/entry_rows.h"
 #include "ui/file_chooser.h"
 #include "ui/list_model.h"
+#include "ui/list_pane.h"
 #include "ui/list_spec.h"
+#include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_printer_chooser.h"
 
@@ -150,6 +159,87 @@ void BM_BookScreenPaint(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "random place" : "page by page");
 }
 BENCHMARK(BM_BookScreenPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The book whose entry count is nearest to 1,000.
+int SmallBook(BookList& book) {
+    const BookData& books = book.data.Books().Books();
+    int best = 0;
+    for (int b = 1; b < BookData::BookCount(); ++b) {
+        if (std::abs(books.EntryCount(b) - 1000) < std::abs(books.EntryCount(best) - 1000))
+            best = b;
+    }
+    return best;
+}
+
+// Heap in use: the allocator's arenas and the blocks it maps on their own.
+double HeapMib() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / (1 << 20);
+}
+
+struct BookCost {
+    double heap_mib = 0;
+    double seconds = 0;
+    int rows = 0;
+};
+
+// A list pane as the window has it, shown with an empty list; then the book is put
+// behind its model and the list painted: the heap it added and the time it took.
+BookCost ShowBookInPane(BookList& shared, int book_number) {
+    ResultList results;
+    ListRows rows(shared.data.Books(), results);
+    rows.ShowBook(book_number);
+    SearchRows source(rows);
+    const std::vector<ListColumn> columns = ParseListSpec(LoadString(kNamesSpec), "").columns;
+    ListModel model;
+    ListPane pane;
+    pane.resize(1000, 700);
+    pane.View()->setModel(&model);
+    pane.show();
+    QApplication::processEvents();
+    static_cast<void>(pane.View()->viewport()->grab());
+    BookCost cost;
+    const double heap = HeapMib();
+    const auto start = std::chrono::steady_clock::now();
+    model.SetSource(&source, columns);
+    QApplication::processEvents();
+    static_cast<void>(pane.View()->viewport()->grab());
+    cost.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    cost.heap_mib = HeapMib() - heap;
+    cost.rows = model.rowCount();
+    return cost;
+}
+
+void BM_BookInWindow(benchmark::State& state) {
+    BookList& book = SharedBook();
+    if (book.model.rowCount() < kScreenRows) {
+        state.SkipWithError("book not available");
+        return;
+    }
+    const int small = SmallBook(book);
+    BookCost large_total;
+    BookCost small_total;
+    for (auto _ : state) {
+        const BookCost small_cost = ShowBookInPane(book, small);
+        const BookCost large_cost = ShowBookInPane(book, BenchBook());
+        small_total.heap_mib += small_cost.heap_mib;
+        small_total.seconds += small_cost.seconds;
+        small_total.rows = small_cost.rows;
+        large_total.heap_mib += large_cost.heap_mib;
+        large_total.seconds += large_cost.seconds;
+        large_total.rows = large_cost.rows;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["large_rows"] = large_total.rows;
+    state.counters["small_rows"] = small_total.rows;
+    state.counters["large_heap_mib"] = large_total.heap_mib / n;
+    state.counters["small_heap_mib"] = small_total.heap_mib / n;
+    state.counters["large_ms"] = large_total.seconds / n * 1e3;
+    state.counters["small_ms"] = small_total.seconds / n * 1e3;
+    state.counters["extra_heap_mib"] = (large_total.heap_mib - small_total.heap_mib) / n;
+    state.counters["extra_ms"] = (large_total.seconds - small_total.seconds) / n * 1e3;
+}
+BENCHMARK(BM_BookInWindow)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5);
 
 // A settings file that names the four archives of the data folder.
 std::string WriteSettings() {

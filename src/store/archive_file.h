@@ -62,8 +62,8 @@ private:
 
 // Asks the system to read the pages under bytes ahead, in large reads. The archives
 // are mapped for random access (no read-ahead), which suits lookups but makes a
-// check at open that walks a whole member fault in one page at a time on a cold
-// start. Only a hint; harmless for memory that is not a file mapping.
+// member that is read through on a cold start fault in one page at a time. Only a
+// hint; harmless for memory that is not a file mapping.
 void PrefetchBytes(ByteView bytes);
 
 }  // namespace vendarion

@@ -60,11 +60,7 @@ bool FieldDictionary::Open(ByteView words, ByteView index, ByteView trie) {
     const std::uint64_t blocks = (count + kWordsPerBlock - 1) / kWordsPerBlock;
     offsets_ = index.Sub(kCountSize, blocks * kOffsetSize);
     if (offsets_.data() == nullptr) return false;
-    PrefetchBytes(offsets_);
-    // Each word takes at least its two length bytes.
-    for (std::uint64_t k = 0; k < blocks; ++k) {
-        if (LoadU32(offsets_.data() + k * kOffsetSize) > words.size()) return false;
-    }
+    // Each block's offset is checked where Seek starts the block.
     words_ = words;
     count_ = static_cast<int>(count);
     trie_ = Trie(trie);
@@ -106,8 +102,12 @@ bool FieldDictionary::Seek(int n) {
     }
     const std::uint8_t* data = words_.data();
     const std::size_t size = words_.size();
+    if (next_byte_ > size) {  // the block's offset lies beyond the words: damaged
+        block_ = -1;
+        return false;
+    }
     while (index_ <= slot) {
-        if (size - next_byte_ < 2) break;  // next_byte_ <= size always holds
+        if (size - next_byte_ < 2) break;  // next_byte_ <= size holds from here on
         const std::size_t prefix = data[next_byte_];
         const std::size_t suffix = data[next_byte_ + 1];
         if (prefix > length_ || prefix + suffix > kMaxWordLength ||

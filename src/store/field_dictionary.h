@@ -25,8 +25,9 @@ public:
 
     // Opens "<name>.dz" from the code archive and "<name>.idx" from the index archive
     // (member names ignore letter case), and "<name>.tri" when present. Checks the
-    // word count against the offset table and every block offset against the word
-    // member; false (and closed) when a required member is missing or damaged.
+    // word count against the offset table; false (and closed) when a required member
+    // is missing or too short for it. A block whose offset lies beyond the word
+    // member is damaged: its words read as empty.
     [[nodiscard]] bool Open(std::string_view name, const ArchiveFile& index_archive,
                             const ArchiveFile& code_archive);
     // The same over the members themselves; trie may be empty.

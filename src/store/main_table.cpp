@@ -42,14 +42,9 @@ bool MainTable::Open(ByteView data, ByteView index) {
     level2_ = static_cast<int>(l2);
     level3_ = static_cast<int>(l3);
     blocks_ = static_cast<int>(blocks);
-    // Only the leaf offsets are checked here: reading each block's length field
-    // would touch every page of the data member. Lengths are checked at each load.
+    // Each block's offset and length are checked where the block is loaded; the
+    // index levels are read ahead for the first descent.
     PrefetchBytes(all);
-    for (int k = 0; k < blocks_; ++k) {
-        const std::uint8_t* leaf = Entry(static_cast<std::int64_t>(l3) + l2 + l1 + k);
-        const std::int32_t offset = LoadI32(leaf + kEntryOffset);
-        if (offset < 0 || !data.Contains(offset, kLengthSize)) return false;
-    }
     data_ = data;
     count_ = static_cast<int>(count);
     fan_out_ = fan_out;
@@ -109,6 +104,7 @@ bool MainTable::LoadBlock(int k) {
     target = {};
     const std::int32_t offset =
         LoadI32(Entry(static_cast<std::int64_t>(level3_) + level2_ + level1_ + k) + kEntryOffset);
+    if (offset < 0 || !data_.Contains(offset, kLengthSize)) return false;
     const std::uint32_t length = LoadU32(data_.data() + offset);
     const ByteView source = data_.Sub(static_cast<std::uint64_t>(offset) + kLengthSize, length);
     const std::size_t expected = static_cast<std::size_t>(RecordsInBlock(k)) * kRecordSize;

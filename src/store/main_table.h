@@ -36,9 +36,9 @@ public:
     MainTable(const MainTable&) = delete;
     MainTable& operator=(const MainTable&) = delete;
 
-    // Checks the header (K = ceil(N / 1024), F >= 1), the size of every index level
-    // and that every block's length field lies inside the data member; false (and
-    // closed) on any mismatch.
+    // Checks the header (K = ceil(N / 1024), F >= 1) and the size of every index
+    // level; false (and closed) on any mismatch. A block whose offset or length
+    // points outside the data member does not load: its records cannot be read.
     [[nodiscard]] bool Open(ByteView data, ByteView index);
     void Close();
     bool IsOpen() const { return open_; }

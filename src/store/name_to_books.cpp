@@ -22,19 +22,11 @@ bool NameToBooks::Open(ByteView trie, ByteView member) {
     const ByteView entries =
         member.Sub(kHeaderSize, static_cast<std::uint64_t>(count) * kNameEntrySize);
     if (entries.data() == nullptr) return false;
+    // Each entry's books are checked against the book area where they are read
+    // (Books): checking a million entries here would cost every process that opens
+    // the data set several milliseconds.
     const std::uint64_t books_start = kHeaderSize + entries.size();
     const ByteView books = member.Sub(books_start, member.size() - books_start);
-    PrefetchBytes(entries);
-    for (std::int32_t e = 0; e < count; ++e) {
-        const std::uint8_t* entry = entries.data() + static_cast<std::size_t>(e) * kNameEntrySize;
-        const std::int32_t offset = LoadI32(entry + kNameOffset);
-        const std::int16_t n = LoadI16(entry + kNameBookCount);
-        if (n < 0) return false;
-        if (n != 1 && (offset < 0 ||
-                       !books.Contains(offset, static_cast<std::uint64_t>(n) * kBookNumberSize))) {
-            return false;
-        }
-    }
     entries_ = entries;
     books_ = books;
     trie_ = Trie(trie);
@@ -81,20 +73,23 @@ std::string_view NameToBooks::Name(BookList& books, int entry) const {
 
 int NameToBooks::BookCount(int entry) const {
     const std::uint8_t* record = Entry(entry);
-    return record ? LoadI16(record + kNameBookCount) : 0;
+    if (record == nullptr) return 0;
+    const std::int16_t count = LoadI16(record + kNameBookCount);
+    return count > 0 ? count : 0;
 }
 
 int NameToBooks::Books(int entry, int first, int last, std::vector<std::int16_t>* out) const {
-    const std::uint8_t* record = Entry(entry);
-    if (record == nullptr) return 0;
-    const int count = LoadI16(record + kNameBookCount);
-    const std::int32_t offset = LoadI32(record + kNameOffset);
-    if (count < last + 1) return 0;
-    if (first == 0 && last == 0 && count == 1) {
+    const int count = BookCount(entry);
+    if (count < last + 1 || last < first || first < 0) return 0;
+    const std::int32_t offset = LoadI32(Entry(entry) + kNameOffset);
+    if (count == 1) {
         out->push_back(static_cast<std::int16_t>(offset));
         return 1;
     }
-    if (last < first || first < 0) return 0;
+    const std::uint64_t start =
+        static_cast<std::uint64_t>(offset) + static_cast<std::uint64_t>(first) * kBookNumberSize;
+    const std::uint64_t length = static_cast<std::uint64_t>(last - first + 1) * kBookNumberSize;
+    if (offset < 0 || !books_.Contains(start, length)) return 0;
     for (int i = first; i <= last; ++i) {
         out->push_back(
             LoadI16(books_.data() + offset + static_cast<std::size_t>(i) * kBookNumberSize));

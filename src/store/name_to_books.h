@@ -17,9 +17,9 @@ class BookList;
 
 class NameToBooks {
 public:
-    // Needs "NameToBooks.tri2" (index archive) and "NameToBooks.bhi" (data archive);
-    // checks every entry's books against the book area. False (and closed) when a
-    // member is missing or damaged.
+    // Needs "NameToBooks.tri2" (index archive) and "NameToBooks.bhi" (data archive).
+    // False (and closed) when a member is missing or its entries do not fit it; an
+    // entry whose books lie outside the book area yields no books.
     [[nodiscard]] bool Open(const ArchiveFile& index_archive, const ArchiveFile& data_archive);
     [[nodiscard]] bool Open(ByteView trie, ByteView member);
     void Close();
@@ -33,10 +33,11 @@ public:
     std::uint32_t Id(int entry) const;
     // The surname of an entry; view valid until the next call on the dictionary.
     std::string_view Name(BookList& books, int entry) const;
-    // The number of books of an entry; 0 when outside.
+    // The number of books of an entry; 0 when outside or negative.
     int BookCount(int entry) const;
     // Appends books first ... last of the entry to out; the number appended, 0 when
-    // last is beyond the count, last < first or first < 0.
+    // last is beyond the count, last < first, first < 0 or the books lie outside
+    // the book area.
     int Books(int entry, int first, int last, std::vector<std::int16_t>* out) const;
 
 private:

@@ -20,8 +20,8 @@ struct PhoneticIds {
 
 class PhoneticIndex {
 public:
-    // Finds "phonetic.dat" and checks every entry's id range against the id array;
-    // false (and closed) when missing or damaged.
+    // Finds "phonetic.dat"; false (and closed) when missing or its entries do not fit
+    // it. An entry whose id range lies outside the id array has no ids.
     [[nodiscard]] bool Open(const ArchiveFile& code_archive);
     [[nodiscard]] bool Open(ByteView member);
     void Close();

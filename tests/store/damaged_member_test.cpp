@@ -4,10 +4,12 @@
 // are that opens and lookups fail cleanly and never crash.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sample_data_set.h"
@@ -249,9 +251,83 @@ TEST_F(DamagedMemberTest, NameToBooks) {
         for (int e = -1; e <= names.EntryCount(); ++e) names.Books(e, 0, 0, &out);
         return true;
     };
-    ForEachDamage(member, true, [&](ByteView v) { return exercise(ByteView(trie), v); });
+    // Cut inside the book area the member still opens (see the next test).
+    ForEachDamage(member, false, [&](ByteView v) { return exercise(ByteView(trie), v); });
     ForEachDamage(
         trie, false, [&](ByteView v) { return exercise(v, ByteView(member)); }, 1024);
+}
+
+// The entries are checked at open, each entry's books only where they are read: a
+// member cut inside its entries does not open; one cut inside the book area, or with
+// an entry pointing outside it, opens, and only the entries whose books are not all
+// in the area yield none.
+TEST_F(DamagedMemberTest, NameToBooksChecksEachEntrysBooksWhereTheyAreRead) {
+    const std::string& trie = Member("Index.mf", "NameToBooks.tri2");
+    const std::string& member = Member("Data.mf", "NameToBooks.bhi");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(member.data());
+    const int count = LoadI32(bytes);
+    const std::size_t books_start = 4 + 9 * static_cast<std::size_t>(count);
+    ASSERT_LT(books_start, member.size());
+    // The end of each entry's books in the member; 0 for a single book kept in the entry.
+    std::vector<std::size_t> ends;
+    for (int e = 0; e < count; ++e) {
+        const std::uint8_t* entry = bytes + 4 + 9 * static_cast<std::size_t>(e);
+        const int books = LoadI16(entry + 7);
+        ends.push_back(books == 1 ? 0 : books_start + LoadI32(entry + 3) + 2 * books);
+    }
+    const auto books_of = [](const NameToBooks& names, int entry) {
+        std::vector<std::int16_t> out;
+        const int n = names.Books(entry, 0, names.BookCount(entry) - 1, &out);
+        EXPECT_EQ(n, static_cast<int>(out.size()));
+        return out;
+    };
+    NameToBooks names;
+    const ExactBytes whole(member);
+    ASSERT_TRUE(names.Open(ByteView(trie), whole.View()));
+    std::vector<std::vector<std::int16_t>> books;
+    for (int e = 0; e < count; ++e) books.push_back(books_of(names, e));
+
+    const std::size_t step = std::max<std::size_t>(1, books_start / 512);
+    for (std::size_t length = 0; length < books_start; length += step) {
+        const ExactBytes cut(std::string_view(member).substr(0, length));
+        EXPECT_FALSE(names.Open(ByteView(trie), cut.View())) << "cut to " << length;
+    }
+    for (std::size_t length = books_start; length < member.size();
+         length += std::max<std::size_t>(1, (member.size() - books_start) / 64)) {
+        const ExactBytes cut(std::string_view(member).substr(0, length));
+        ASSERT_TRUE(names.Open(ByteView(trie), cut.View())) << "cut to " << length;
+        for (int e = 0; e < count; ++e) {
+            const std::size_t entry = static_cast<std::size_t>(e);
+            EXPECT_EQ(books_of(names, e),
+                      ends[entry] <= length ? books[entry] : std::vector<std::int16_t>())
+                << "entry " << e << ", cut to " << length;
+        }
+    }
+
+    // The first entry with several books: its offset moved past the area, then its
+    // count made negative; the other entries keep their books.
+    const auto several =
+        std::find_if(ends.begin(), ends.end(), [](std::size_t end) { return end > 0; });
+    ASSERT_NE(several, ends.end());
+    const int damaged = static_cast<int>(several - ends.begin());
+    const std::size_t entry_at = 4 + 9 * static_cast<std::size_t>(damaged);
+    for (const auto& [field, value] :
+         {std::pair{std::size_t{3}, std::string("\xF0\xFF\xFF\x7F", 4)},
+          std::pair{std::size_t{7}, std::string("\xFF\xFF", 2)}}) {
+        std::string flipped = member;
+        flipped.replace(entry_at + field, value.size(), value);
+        const ExactBytes copy(flipped);
+        ASSERT_TRUE(names.Open(ByteView(trie), copy.View()));
+        EXPECT_TRUE(books_of(names, damaged).empty());
+        if (field == 7) {
+            EXPECT_EQ(names.BookCount(damaged), 0);
+        }
+        for (int e = 0; e < count; ++e) {
+            if (e != damaged) {
+                EXPECT_EQ(books_of(names, e), books[static_cast<std::size_t>(e)]);
+            }
+        }
+    }
 }
 
 TEST_F(DamagedMemberTest, ReferenceAndPhoneticTables) {
@@ -267,9 +343,10 @@ TEST_F(DamagedMemberTest, ReferenceAndPhoneticTables) {
             return true;
         });
     }
+    // Cut inside the id area the member still opens (see the test after next).
     const std::string& phonetic = Member("Code.mf", "phonetic.dat");
     PhoneticIndex index;
-    ForEachDamage(phonetic, true, [&](ByteView v) {
+    ForEachDamage(phonetic, false, [&](ByteView v) {
         if (!index.Open(v)) return false;
         PhoneticIds ids;
         for (const char* name : {"Meier", "Schmidt", "Ebert", "Zzz"}) {
@@ -279,6 +356,104 @@ TEST_F(DamagedMemberTest, ReferenceAndPhoneticTables) {
         }
         return true;
     });
+}
+
+// A dictionary block whose offset lies beyond the words opens; that block's words
+// read as empty, the others as before.
+TEST_F(DamagedMemberTest, DictionaryBlockOffsetsAreCheckedWhereABlockIsRead) {
+    const std::string& dz = Member("Code.mf", "Namen.dz");
+    const std::string& idx = Member("Index.mf", "Namen.idx");
+    const std::string& tri = Member("Index.mf", "Namen.tri");
+    FieldDictionary whole;
+    ASSERT_TRUE(whole.Open(ByteView(dz), ByteView(idx), ByteView(tri)));
+    ASSERT_GT(whole.Count(), 64);
+    std::vector<std::string> words;
+    for (int n = 0; n < whole.Count(); ++n) words.emplace_back(whole.Word(n));
+    std::string damaged = idx;
+    const std::uint32_t beyond = static_cast<std::uint32_t>(dz.size()) + 1;
+    std::memcpy(damaged.data() + 4 + 4, &beyond, 4);  // block 1
+    const ExactBytes copy(damaged);
+    FieldDictionary dictionary;
+    ASSERT_TRUE(dictionary.Open(ByteView(dz), copy.View(), ByteView(tri)));
+    for (int n = 0; n < whole.Count(); ++n) {
+        const bool in_block = n / 64 == 1;
+        EXPECT_EQ(std::string(dictionary.Word(n)),
+                  in_block ? "" : words[static_cast<std::size_t>(n)])
+            << "word " << n;
+    }
+    for (const char* text : {"a", "Meier", "z"}) dictionary.LowerBound(text);
+}
+
+// A table block whose offset points outside the data opens; its records cannot be
+// read, the others can.
+TEST_F(DamagedMemberTest, TableBlockOffsetsAreCheckedWhereABlockIsLoaded) {
+    const std::string& index = Member("Index.mf", "MainTable.idx");
+    const std::string& data = Member("Data.mf", "MainTable.z");
+    MainTable whole;
+    ASSERT_TRUE(whole.Open(ByteView(data), ByteView(index)));
+    const int blocks = whole.BlockCount();
+    ASSERT_GT(blocks, 0);
+    for (const std::int32_t offset : {-1, static_cast<std::int32_t>(data.size()) - 2}) {
+        std::string damaged = index;
+        // The last leaf: the entry at the end of the index.
+        std::memcpy(damaged.data() + damaged.size() - 4, &offset, 4);
+        const ExactBytes copy(damaged);
+        MainTable table;
+        ASSERT_TRUE(table.Open(ByteView(data), copy.View()));
+        RawRecord raw{};
+        EXPECT_EQ(table.ReadOne((blocks - 1) * 1024, &raw), -1);
+        EXPECT_EQ(table.ReadOne(table.Count() - 1, &raw), -1);
+        if (blocks > 1) {
+            RawRecord expected{};
+            ASSERT_EQ(whole.ReadOne(0, &expected), 0);
+            ASSERT_EQ(table.ReadOne(0, &raw), 0);
+            EXPECT_EQ(raw, expected);
+        }
+    }
+}
+
+// The phonetic entries are checked at open, each entry's ids where they are read: a
+// member cut inside its entries does not open; one cut inside the id area opens, and
+// only the entries whose ids were cut off have none.
+TEST_F(DamagedMemberTest, PhoneticIdsAreCheckedWhereTheyAreRead) {
+    const std::string& member = Member("Code.mf", "phonetic.dat");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(member.data());
+    const int count = LoadI32(bytes);
+    const std::size_t ids_start = 4 + 12 * static_cast<std::size_t>(count);
+    ASSERT_LT(ids_start, member.size());
+    const auto ids_of = [](const PhoneticIndex& index, int entry) {
+        std::vector<std::int32_t> out;
+        const PhoneticIds ids = index.Ids(entry);
+        for (int i = 0; i < ids.Count(); ++i) out.push_back(ids.At(i));
+        return out;
+    };
+    PhoneticIndex index;
+    const ExactBytes whole(member);
+    ASSERT_TRUE(index.Open(whole.View()));
+    std::vector<std::vector<std::int32_t>> ids;
+    std::vector<std::size_t> ends;
+    for (int e = 0; e < count; ++e) {
+        ids.push_back(ids_of(index, e));
+        const std::uint8_t* entry = bytes + 4 + 12 * static_cast<std::size_t>(e);
+        ends.push_back(ids_start + 4 * (static_cast<std::size_t>(LoadI32(entry + 6)) +
+                                        static_cast<std::size_t>(LoadI16(entry + 10))));
+    }
+    for (std::size_t length = 0; length < ids_start;
+         length += std::max<std::size_t>(1, ids_start / 256)) {
+        const ExactBytes cut(std::string_view(member).substr(0, length));
+        EXPECT_FALSE(index.Open(cut.View())) << "cut to " << length;
+    }
+    for (std::size_t length = ids_start; length < member.size();
+         length += std::max<std::size_t>(1, (member.size() - ids_start) / 64)) {
+        const ExactBytes cut(std::string_view(member).substr(0, length));
+        ASSERT_TRUE(index.Open(cut.View())) << "cut to " << length;
+        for (int e = 0; e < count; ++e) {
+            const std::size_t entry = static_cast<std::size_t>(e);
+            EXPECT_EQ(ids_of(index, e),
+                      ends[entry] <= length ? ids[entry] : std::vector<std::int32_t>())
+                << "entry " << e << ", cut to " << length;
+        }
+    }
 }
 
 }  // namespace

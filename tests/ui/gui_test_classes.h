@@ -10,6 +10,7 @@ std::unique_ptr<QObject> MakeListsTest();
 std::unique_ptr<QObject> MakeFieldsTest();
 std::unique_ptr<QObject> MakeEntriesTest();
 std::unique_ptr<QObject> MakeDialogsTest();
+std::unique_ptr<QObject> MakeListViewTest();
 std::unique_ptr<QObject> MakeSearchTest();
 std::unique_ptr<QObject> MakeGoTest();
 std::unique_ptr<QObject> MakeWindowTest();

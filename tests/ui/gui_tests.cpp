@@ -10,7 +10,7 @@ const std::vector<GuiTest>& GuiTests() {
         {"EntriesTest", MakeEntriesTest}, {"DialogsTest", MakeDialogsTest},
         {"SearchTest", MakeSearchTest},   {"GoTest", MakeGoTest},
         {"WindowTest", MakeWindowTest},   {"StartupWidgetsTest", MakeStartupWidgetsTest},
-        {"ExportTest", MakeExportTest},
+        {"ExportTest", MakeExportTest},   {"ListViewTest", MakeListViewTest},
     };
     return tests;
 }

@@ -18,6 +18,7 @@
 
 #include "store/archive_writer.h"
 #include "subscriber_record.h"
+#include "zlib_block.h"
 
 namespace vendarion::mkdata {
 
@@ -34,11 +35,13 @@ struct LeafEntry {
     std::uint32_t offset = 0;
 };
 
-// Appends records block by block to the member "MainTable.z" of an archive. One thread.
+// Appends records block by block to the member "MainTable.z" of an archive. Called
+// from one thread; it gathers full blocks into batches and compresses each batch on
+// two threads, then writes the blocks in order, so the output does not depend on
+// the threads.
 class MainTableWriter {
 public:
-    MainTableWriter(ArchiveWriter* archive, int zlib_level)
-        : archive_(archive), zlib_level_(zlib_level) {}
+    MainTableWriter(ArchiveWriter* archive, int zlib_level);
 
     [[nodiscard]] bool Begin();
     // Adds the next record; main_key is the key of its main entry (its own key for a
@@ -52,15 +55,21 @@ public:
     const std::string& Error() const { return error_; }
 
 private:
-    [[nodiscard]] bool FlushBlock();
+    // Compresses the gathered blocks and appends them to the member.
+    [[nodiscard]] bool FlushBatch();
 
     ArchiveWriter* archive_;
-    int zlib_level_;
+    ZlibCompressor compressors_[2];
     std::uint64_t member_start_ = 0;
-    std::string block_;
-    std::string compressed_;
+    // Uncompressed blocks of the current batch (the last one being filled) and
+    // their compressed streams, each behind its 4-byte length.
+    std::vector<std::string> blocks_;
+    std::vector<std::string> compressed_;
+    std::size_t filled_ = 0;
     std::uint32_t record_count_ = 0;
+    // Leaves of the blocks already written; the batch's keys wait in keys_.
     std::vector<LeafEntry> leaves_;
+    std::vector<TableKey> keys_;
     std::string error_;
 };
 

@@ -67,6 +67,7 @@ const char* SortedListName(ListKind kind) {
 bool BuildSortedList(ListKind kind, std::vector<ListRecord> records, int records_per_block,
                      int zlib_level, SortedListMembers* members) {
     SortRecords(kind, &records);
+    ZlibCompressor compressor(zlib_level);
     const auto block_size = static_cast<std::size_t>(records_per_block);
     PutI32(&members->i2, static_cast<std::int32_t>(records.size()));
     PutI32(&members->i2, records_per_block);
@@ -76,7 +77,7 @@ bool BuildSortedList(ListKind kind, std::vector<ListRecord> records, int records
             block += RecordBytes(kind, records[i]);
         }
         const std::size_t offset = members->z2.size();
-        if (!AppendZlibBlock(block, zlib_level, &members->z2)) return false;
+        if (!compressor.Append(block, &members->z2)) return false;
         if (kind == ListKind::kTowns) {
             members->i2.append(block.substr(0, kTownKeyWidth));
         } else {

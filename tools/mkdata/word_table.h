@@ -1,13 +1,15 @@
 // Interns the distinct texts of one subscriber field while the source is parsed:
 // each text is stored once and gets a provisional number in order of first
 // appearance. Texts are Windows-1252. Views returned stay valid for the table's life.
+// The numbers are found through an open-addressing table whose slots point at the
+// stored texts: each of the hundreds of millions of lookups, most of them hits, costs
+// about two cache misses instead of the walk along a node chain of a node-based map.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vendarion::mkdata {
@@ -25,12 +27,24 @@ public:
     const std::vector<std::string_view>& Words() const { return words_; }
 
 private:
+    // A slot: a stored text and its number + 1; number_plus_one is 0 when free.
+    struct Slot {
+        const char* text = nullptr;
+        std::uint32_t length = 0;
+        std::uint32_t number_plus_one = 0;
+    };
+
     std::string_view Store(std::string_view text);
+    // Doubles the slots and places every word again.
+    void Grow();
+    // The slot of a text of this hash: the one holding it, else the free one where it
+    // goes.
+    Slot& Find(std::uint64_t hash, std::string_view text);
 
     std::vector<std::unique_ptr<char[]>> chunks_;
     std::size_t chunk_used_ = 0;
     std::size_t chunk_size_ = 0;
-    std::unordered_map<std::string_view, std::uint32_t> numbers_;
+    std::vector<Slot> slots_;  // a power of two, at most half used
     std::vector<std::string_view> words_;
 };
 

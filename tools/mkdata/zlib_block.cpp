@@ -1,18 +1,21 @@
 #include "zlib_block.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 namespace vendarion::mkdata {
 
-bool AppendZlibBlock(std::string_view bytes, int level, std::string* out) {
+ZlibCompressor::ZlibCompressor(int level) : compressor_(libdeflate_alloc_compressor(level)) {}
+
+ZlibCompressor::~ZlibCompressor() { libdeflate_free_compressor(compressor_); }
+
+bool ZlibCompressor::Append(std::string_view bytes, std::string* out) {
+    if (compressor_ == nullptr) return false;
     const std::size_t start = out->size();
-    uLongf length = compressBound(static_cast<uLong>(bytes.size()));
+    out->resize(start + libdeflate_zlib_compress_bound(compressor_, bytes.size()));
+    const std::size_t length = libdeflate_zlib_compress(compressor_, bytes.data(), bytes.size(),
+                                                        out->data() + start, out->size() - start);
     out->resize(start + length);
-    const int result = compress2(reinterpret_cast<Bytef*>(out->data() + start), &length,
-                                 reinterpret_cast<const Bytef*>(bytes.data()),
-                                 static_cast<uLong>(bytes.size()), level);
-    out->resize(result == Z_OK ? start + length : start);
-    return result == Z_OK;
+    return length != 0;
 }
 
 }  // namespace vendarion::mkdata
