@@ -64,21 +64,14 @@ std::string EntryCommands::StreetOfCell(const std::string& cell) {
 void EntryCommands::AddToPhoneBook() {
     (void)lists_.Searches().CancelSearch();
     EntryStore* store = services_.stores.phone_book.get();
-    const std::vector<int> rows = lists_.SelectedRows();
-    if (store == nullptr || rows.empty()) return;
+    const int selected = lists_.SelectedCount();
+    if (store == nullptr || selected == 0) return;
     AddOutcome outcome;
     {
         const WaitCursor waiting;
-        std::vector<SubscriberEntry> entries;
-        if (static_cast<int>(rows.size()) <= kMaxRowsToAdd) {
-            for (const int row : rows) {
-                if (std::optional<SubscriberEntry> entry = lists_.RowEntry(row)) {
-                    entries.push_back(std::move(*entry));
-                }
-            }
-        }
-        outcome = vendarion::AddToPhoneBook(*store, services_.stores.phone_book_path,
-                                            static_cast<int>(rows.size()), entries);
+        const std::vector<SubscriberEntry> entries = SelectedEntries(selected, kMaxRowsToAdd);
+        outcome =
+            vendarion::AddToPhoneBook(*store, services_.stores.phone_book_path, selected, entries);
     }
     const bool added = outcome.message != phone_book_message::kTooManyToAdd;
     // A book that was not saved is not reported as kept.
@@ -139,14 +132,13 @@ void EntryCommands::Dial() {
 void EntryCommands::Print(bool preview, const std::string& title) {
     (void)lists_.Searches().CancelSearch();
     if (!IsEntryList(lists_.Type())) return;
-    const std::vector<int> selected = lists_.SelectedRows();
     // More rows than may go are not read: they are refused at once.
-    if (selected.size() > static_cast<std::size_t>(kMaxPrintRows)) {
+    if (lists_.SelectedCount() > kMaxPrintRows) {
         Tell(kMoreThanMaxPrintRows);
         return;
     }
     std::vector<PrintRow> rows;
-    for (const int row : selected) {
+    for (const int row : lists_.SelectedRows()) {
         const auto cell = [this, row](int column) { return lists_.RowText(row, column); };
         rows.push_back({cell(kDisplayNameColumn), cell(kHeadingColumn), cell(kStreetColumn),
                         cell(kPostalCodeColumn), cell(kTownColumn), cell(kCallAdditionColumn),
@@ -162,21 +154,24 @@ void EntryCommands::Print(bool preview, const std::string& title) {
 void EntryCommands::Export() {
     (void)lists_.Searches().CancelSearch();
     if (!IsEntryList(lists_.Type())) return;
-    const std::vector<int> rows = lists_.SelectedRows();
-    const int selected = static_cast<int>(rows.size());
-    std::vector<SubscriberEntry> entries;
-    // More rows than may go are not read: they are refused.
-    if (selected <= kMaxExportRows) {
-        for (const int row : rows) {
-            if (std::optional<SubscriberEntry> entry = lists_.RowEntry(row)) {
-                entries.push_back(std::move(*entry));
-            }
-        }
-    }
+    const int selected = lists_.SelectedCount();
+    const std::vector<SubscriberEntry> entries = SelectedEntries(selected, kMaxExportRows);
     // Rows that could not be read are not counted as exported.
     const int count = selected > kMaxExportRows ? selected : static_cast<int>(entries.size());
     ExportCommand(window_, services_.settings, services_.messages, services_.files)
         .Run(entries, count);
+}
+
+std::vector<SubscriberEntry> EntryCommands::SelectedEntries(int selected, int limit) {
+    std::vector<SubscriberEntry> entries;
+    // More rows than may go are not read: they are refused.
+    if (selected > limit) return entries;
+    for (const int row : lists_.SelectedRows()) {
+        if (std::optional<SubscriberEntry> entry = lists_.RowEntry(row)) {
+            entries.push_back(std::move(*entry));
+        }
+    }
+    return entries;
 }
 
 void EntryCommands::Tell(int id, int number) {

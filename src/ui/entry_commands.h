@@ -6,7 +6,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "store/subscriber_entry.h"
 #include "ui/dial_command.h"
 #include "ui/print_command.h"
 #include "ui/window_services.h"
@@ -41,6 +43,9 @@ public:
     static std::string StreetOfCell(const std::string& cell);
 
 private:
+    // The entries of the selected rows, in row order, when there are at most limit of
+    // them (nothing is read otherwise); rows that cannot be read are left out.
+    std::vector<SubscriberEntry> SelectedEntries(int selected, int limit);
     void Tell(int id, int number = 0);
 
     ListController& lists_;

@@ -62,7 +62,7 @@ void FieldLink::OnListEntered(ListType type) {
 
 void FieldLink::Position(InputField field) {
     // Typing into the town field ends a choice of several towns.
-    if (lists_.Type() == ListType::kTowns && lists_.SelectedRows().size() >= 2) {
+    if (lists_.Type() == ListType::kTowns && lists_.SelectedCount() >= 2) {
         lists_.SelectRow(lists_.FocusedRow());
     }
     taken_[static_cast<int>(field)] = lists_.PositionAt(inputs_.Text(field), IsCodeField(field));

@@ -36,7 +36,7 @@ std::string LowerAscii(std::string text) {
 void GoCommand::Go() {
     switch (lists_.Type()) {
         case ListType::kTowns:
-            if (lists_.SelectedRows().size() > 1) {
+            if (lists_.SelectedCount() > 1) {
                 SetUpTownSet();
             } else {
                 OpenRow();

@@ -274,7 +274,7 @@ void ListController::RefreshCountText() {
                                                             : services_.stores.notes != nullptr;
         text = ListCountText(type_, counts);
     }
-    const int selected = static_cast<int>(SelectedRows().size());
+    const int selected = SelectedCount();
     if (CountsMarkedRows(type_) && selected >= 2) text = WithMarkedCount(text, selected);
     widgets_.pane->SetStatus(ToQString(text) + SearchedTownText());
 }
@@ -319,6 +319,23 @@ std::vector<int> ListController::SelectedRows() const {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+int ListController::SelectedCount() const {
+    // The selection's row spans merged, without a row list: a whole book may be marked.
+    std::vector<std::pair<int, int>> spans;
+    for (const QItemSelectionRange& range : widgets_.pane->View()->selectionModel()->selection()) {
+        spans.emplace_back(range.top(), range.bottom());
+    }
+    std::sort(spans.begin(), spans.end());
+    int count = 0;
+    int covered = -1;  // the last row counted
+    for (const auto& [top, bottom] : spans) {
+        if (bottom <= covered) continue;
+        count += bottom - std::max(top, covered + 1) + 1;
+        covered = bottom;
+    }
+    return count;
 }
 
 void ListController::SelectRow(int row, bool fill) {

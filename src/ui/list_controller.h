@@ -61,6 +61,8 @@ public:
     int FocusedRow() const;
     // The selected rows in row order.
     std::vector<int> SelectedRows() const;
+    // How many rows are selected, without listing them.
+    int SelectedCount() const;
     // Makes row the focused and only selected row and scrolls it to the top; with
     // fill, as a click would, the row is written into its input field.
     void SelectRow(int row, bool fill = false);

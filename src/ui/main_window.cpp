@@ -251,7 +251,7 @@ CommandContext MainWindow::Context() const {
     CommandContext context;
     context.type = lists_->Type();
     context.rows = lists_->RowCount();
-    context.selected = static_cast<int>(lists_->SelectedRows().size());
+    context.selected = lists_->SelectedCount();
     context.phone_book = services_.stores.phone_book != nullptr;
     context.notes = services_.stores.notes != nullptr;
     context.searching = lists_->Searches().SearchRunning();
