@@ -28,6 +28,7 @@
 #include "ui/input_panels.h"
 #include "ui/list_controller.h"
 #include "ui/main_window.h"
+#include "ui/note_places.h"
 #include "ui/qt_printer_chooser.h"
 #include "ui/ui_text.h"
 
@@ -112,8 +113,9 @@ int Run(int count) {
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
     QtPrinterChooser printers;
+    const NotePlaces note_places;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, printers, files});
+        MainWindow::Create({data, stores, settings, messages, audio, printers, files, note_places});
     if (window == nullptr) return 1;
     window->resize(1280, 800);
     window->show();

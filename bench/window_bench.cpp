@@ -45,6 +45,7 @@
 #include "ui/list_spec.h"
 #include "ui/list_view.h"
 #include "ui/main_window.h"
+#include "ui/note_places.h"
 #include "ui/qt_printer_chooser.h"
 
 namespace vendarion {
@@ -268,6 +269,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     WaveFileOutput audio("/dev/null");
     QtPrinterChooser printers;
     StartupServices services{settings, messages, platform, drives};
+    const NotePlaces note_places;
     for (auto _ : state) {
         Application application;
         if (!application.InitData(services, {})) {
@@ -276,7 +278,7 @@ void BM_StartupToWindow(benchmark::State& state) {
         }
         std::unique_ptr<MainWindow> window =
             MainWindow::Create({*application.Data(), application.Stores(), settings, messages,
-                                audio, printers, files});
+                                audio, printers, files, note_places});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
@@ -14,7 +15,9 @@
 #include "app/startup_message.h"
 #include "base/setting_names.h"
 #include "dial/alsa_audio_output.h"
+#include "personal/desktop_folder.h"
 #include "ui/main_window.h"
+#include "ui/note_places.h"
 #include "ui/program_font.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_messages.h"
@@ -35,6 +38,21 @@ std::string CommandLine(int argc, char** argv) {
         line += argv[i];
     }
     return line;
+}
+
+// The note program and its icon lie beside the program; an installed icon is found
+// by its name.
+NotePlaces FindNotePlaces(const std::string& program_path) {
+    NotePlaces places;
+    places.desktop_folder = UserDesktopFolder();
+    places.icon = "vendarion-memolet";
+    const std::size_t slash = program_path.rfind('/');
+    if (slash == std::string::npos) return places;
+    const std::string folder = program_path.substr(0, slash + 1);
+    places.note_program = folder + "memolet";
+    const std::string icon = folder + places.icon + ".png";
+    if (::access(icon.c_str(), R_OK) == 0) places.icon = icon;
+    return places;
 }
 
 }  // namespace
@@ -64,8 +82,9 @@ int RunProgram(int argc, char** argv) {
         StartupPicture picture;
         picture.exec();
     }
+    const NotePlaces note_places = FindNotePlaces(platform.ProgramPath());
     std::unique_ptr<MainWindow> window = MainWindow::Create(
-        {*data.Data(), data.Stores(), settings, messages, audio, printers, files});
+        {*data.Data(), data.Stores(), settings, messages, audio, printers, files, note_places});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

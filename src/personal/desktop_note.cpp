@@ -10,6 +10,18 @@ namespace vendarion {
 namespace {
 
 constexpr std::size_t kMaxNameInFileName = 80;
+constexpr std::string_view kLauncherExtension = ".desktop";
+// The longest file name that Linux file systems take, in bytes.
+constexpr std::size_t kMaxFileNameBytes = 255;
+
+// The UTF-8 text cut to at most max bytes, never inside a character.
+std::string CutUtf8(std::string text, std::size_t max) {
+    if (text.size() <= max) return text;
+    std::size_t end = max;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text.resize(end);
+    return text;
+}
 
 std::string CleanForFileName(std::string_view display_name) {
     std::string clean;
@@ -73,7 +85,9 @@ std::string LauncherFileName(const SubscriberEntry& entry) {
     // The area code and number come from the list as well; a slash there must not
     // lead out of the desktop folder.
     std::replace(name.begin(), name.end(), '/', ' ');
-    return Cp1252ToUtf8(name) + ".desktop";
+    // Long area codes or numbers must not make a name that no file system takes.
+    return CutUtf8(Cp1252ToUtf8(name), kMaxFileNameBytes - kLauncherExtension.size()) +
+           std::string(kLauncherExtension);
 }
 
 std::string LauncherPath(std::string_view desktop_folder, const SubscriberEntry& entry) {
@@ -93,7 +107,7 @@ std::int32_t NextNoteId(const EntryStore& notes) {
     return highest == std::numeric_limits<std::int32_t>::max() ? highest : highest + 1;
 }
 
-std::string LauncherText(std::string_view note_program, std::int32_t note_id,
+std::string LauncherText(std::string_view note_program, std::string_view icon, std::int32_t note_id,
                          const SubscriberEntry& entry) {
     std::string exec = ExecArgument(note_program);
     for (const std::string& argument : NoteArguments(note_id, entry)) {
@@ -101,7 +115,7 @@ std::string LauncherText(std::string_view note_program, std::int32_t note_id,
     }
     return "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" +
            LauncherValue(Cp1252ToUtf8(NoteTitle(entry))) + "\nComment=\nExec=" + exec +
-           "\nIcon=" + LauncherValue(note_program) + "\nTerminal=false\n";
+           "\nIcon=" + LauncherValue(icon) + "\nTerminal=false\n";
 }
 
 }  // namespace vendarion

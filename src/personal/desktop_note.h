@@ -20,7 +20,8 @@ std::string NoteTitle(const SubscriberEntry& entry);
 
 // "(A) N - T.desktop", or "(A) N.desktop" without a display name, in UTF-8. The
 // display name loses every double quote, asterisk, question mark, backslash and
-// slash, and is cut to 80 characters followed by "..." when longer.
+// slash, and is cut to 80 characters followed by "..." when longer. The whole name
+// is cut to the 255 bytes a file name may have.
 std::string LauncherFileName(const SubscriberEntry& entry);
 // desktop_folder + "/" + LauncherFileName(entry).
 std::string LauncherPath(std::string_view desktop_folder, const SubscriberEntry& entry);
@@ -34,8 +35,9 @@ std::vector<std::string> NoteArguments(std::int32_t note_id, const SubscriberEnt
 std::int32_t NextNoteId(const EntryStore& notes);
 
 // The launcher file: starts the note program with the note's arguments and shows the
-// note title. Each argument is quoted for the Exec key.
-std::string LauncherText(std::string_view note_program, std::int32_t note_id,
+// note title and the icon (a file path or an icon name). Each argument is quoted for
+// the Exec key.
+std::string LauncherText(std::string_view note_program, std::string_view icon, std::int32_t note_id,
                          const SubscriberEntry& entry);
 
 }  // namespace vendarion

@@ -177,4 +177,23 @@ std::int32_t EntryStore::ValueAt(int position) const {
     return slots_[static_cast<std::size_t>(order_[static_cast<std::size_t>(position)])].value;
 }
 
+const std::string& EntryStore::NoteTextAt(int position) const {
+    assert(position >= 0 && position < Count());
+    return slots_[static_cast<std::size_t>(order_[static_cast<std::size_t>(position)])].note_text;
+}
+
+int EntryStore::SetNoteText(int position, std::string_view note_text) {
+    if (position < 0 || position >= Count()) return -1;
+    slots_[static_cast<std::size_t>(order_[static_cast<std::size_t>(position)])].note_text =
+        note_text;
+    return 0;
+}
+
+int EntryStore::FindValue(std::int32_t value) const {
+    for (int position = 0; position < Count(); ++position) {
+        if (ValueAt(position) == value) return position;
+    }
+    return -1;
+}
+
 }  // namespace vendarion

@@ -44,6 +44,12 @@ public:
     // The record at a position; position must be inside [0, Count()).
     const SubscriberEntry& EntryAt(int position) const;
     std::int32_t ValueAt(int position) const;
+    const std::string& NoteTextAt(int position) const;
+    // Replaces the note text of a record: 0, or -1 (changing nothing) when position is
+    // outside [0, Count()).
+    [[nodiscard]] int SetNoteText(int position, std::string_view note_text);
+    // The position of the first record with this value; -1 when there is none.
+    int FindValue(std::int32_t value) const;
 
     // Order of two entries: folded name, then folded first name, then folded town,
     // each compared byte-wise; -1, 0 or 1.

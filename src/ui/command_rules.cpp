@@ -17,9 +17,6 @@ bool In(ListType type, std::initializer_list<ListType> types) {
 
 bool CommandComingLater(int command) {
     switch (command) {
-        case command::kCreateNote:
-        case command::kRemoveNote:
-        case command::kOpenNote:
         case command::kSearchAssistant:
             return true;
         default:

@@ -36,6 +36,7 @@
 #include "ui/list_view.h"
 #include "ui/navigation_keys.h"
 #include "ui/navigation_tree.h"
+#include "ui/note_commands.h"
 #include "ui/options_dialog.h"
 #include "ui/program_font.h"
 #include "ui/search_driver.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(const WindowServices& services, std::unique_ptr<SearchDri
     link_ = new FieldLink(*lists_, *inputs_, pane_->View(), this);
     go_ = std::make_unique<GoCommand>(*lists_, *link_, *inputs_, services_.messages, *tree_);
     entries_ = std::make_unique<EntryCommands>(*lists_, *inputs_, services_, this);
+    notes_ = new NoteCommands(*lists_, services_, this);
     Connect();
     input_flags_ = Read(services_.settings, setting::kInputFlags);
     inputs_->SetVisibleFields(input_flags_);
@@ -140,7 +142,13 @@ void MainWindow::Connect() {
     connect(commands_, &WindowCommands::Triggered, this, &MainWindow::RunCommand);
     connect(tree_, &NavigationTree::ListChosen, this,
             [this](ListType type) { lists_->ShowList(type, false); });
-    connect(pane_->View(), &QTreeView::doubleClicked, this, [this] { go_->OpenRow(); });
+    connect(pane_->View(), &QTreeView::doubleClicked, this, [this] {
+        if (lists_->Type() == ListType::kNotes) {
+            notes_->Open();
+        } else {
+            go_->OpenRow();
+        }
+    });
     connect(pane_->View(), &QWidget::customContextMenuRequested, this,
             &MainWindow::ShowContextMenu);
     connect(link_, &FieldLink::OpenRequested, this, [this] { go_->OpenRow(); });
@@ -207,6 +215,15 @@ void MainWindow::RunCommand(int command) {
             return;
         case command::kNeighbourhood:
             entries_->NeighbourhoodSearch();
+            return;
+        case command::kCreateNote:
+            notes_->Create();
+            return;
+        case command::kOpenNote:
+            notes_->Open();
+            return;
+        case command::kRemoveNote:
+            notes_->Remove();
             return;
         case command::kDial:
             entries_->Dial();

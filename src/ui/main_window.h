@@ -24,6 +24,7 @@ class GoCommand;
 class ListController;
 class ListPane;
 class NavigationTree;
+class NoteCommands;
 class InputPanels;
 class SearchDriver;
 class WindowCommands;
@@ -96,6 +97,7 @@ private:
     FieldLink* link_ = nullptr;
     std::unique_ptr<GoCommand> go_;
     std::unique_ptr<EntryCommands> entries_;
+    NoteCommands* notes_ = nullptr;
     QTimer resize_end_;
     int input_flags_ = 0;  // the visible input fields
     bool exit_confirmed_ = false;

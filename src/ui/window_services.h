@@ -7,6 +7,7 @@ class AudioOutput;
 class DataSet;
 class FileChooser;
 class Messages;
+struct NotePlaces;
 class PrinterChooser;
 class Settings;
 struct PersonalStores;
@@ -22,6 +23,8 @@ struct WindowServices {
     PrinterChooser& printers;
     // Where files to save are chosen.
     FileChooser& files;
+    // Where desktop notes go and what opens them.
+    const NotePlaces& note_places;
 };
 
 }  // namespace vendarion

@@ -35,6 +35,19 @@ TEST(DesktopNote, LauncherFileNameFollowsTheNamingRule) {
               "(0221) 1 - " + std::string(80, 'x') + ".desktop");
 }
 
+TEST(DesktopNote, LauncherFileNameFitsAFileSystem) {
+    // A long area code and number would otherwise make a name no file system takes.
+    const std::string name =
+        LauncherFileName(Note(std::string(150, '1'), std::string(150, '2'), ""));
+    EXPECT_EQ(name.size(), 255u);
+    EXPECT_EQ(name.substr(name.size() - 8), ".desktop");
+    // Cut between characters, never inside one (0xFC is two bytes in UTF-8).
+    const std::string umlauts =
+        LauncherFileName(Note(std::string(201, '1'), std::string(60, '\xFC'), ""));
+    // "(" + 201 digits + ") " leaves 43 bytes: 21 whole characters fit.
+    EXPECT_EQ(umlauts.size(), 204u + 42u + 8u);
+}
+
 TEST(DesktopNote, ArgumentsCarryIdAndJoinedNumber) {
     EXPECT_EQ(NoteArguments(3, Note("0221", "123456", "")),
               (std::vector<std::string>{"/id=3", "/phone=0221123456"}));
@@ -54,12 +67,12 @@ TEST(DesktopNote, NewIdIsOneAboveTheHighestStoredId) {
 
 TEST(DesktopNote, LauncherQuotesTheNoteProgramAndArguments) {
     const SubscriberEntry entry = Note("089", "1234567  (Praxis) 100%", "M\xFCller \"Max\"");
-    EXPECT_EQ(LauncherText("/opt/v d/memolet", 4, entry),
+    EXPECT_EQ(LauncherText("/opt/v d/memolet", "/opt/v d/memolet", 4, entry),
               "[Desktop Entry]\nType=Application\nVersion=1.0\n"
               "Name=M\xC3\xBCller \"Max\"\nComment=\n"
               "Exec=\"/opt/v d/memolet\" \"/id=4\" \"/phone=0891234567  (Praxis) 100%%\"\n"
               "Icon=/opt/v d/memolet\nTerminal=false\n");
-    EXPECT_EQ(LauncherText("/a\\b$`\"", 1, Note("1", "2", "")),
+    EXPECT_EQ(LauncherText("/a\\b$`\"", "/a\\b$`\"", 1, Note("1", "2", "")),
               "[Desktop Entry]\nType=Application\nVersion=1.0\nName=1 2\nComment=\n"
               "Exec=\"/a\\\\\\\\b\\\\$\\\\`\\\\\"\" \"/id=1\" \"/phone=12\"\n"
               "Icon=/a\\\\b$`\"\nTerminal=false\n");

@@ -18,6 +18,7 @@
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "ui/input_field.h"
+#include "ui/note_places.h"
 
 class QLineEdit;
 class QWidget;
@@ -77,6 +78,10 @@ public:
     WaveFileOutput audio{tones_dir.path() + "/tones.wav"};
     // Print jobs go into a PDF file, or are cancelled.
     PdfPrinterChooser printers;
+    // Launchers go into desktop/ of this folder; the window reads note_places at each
+    // command, so a test may name a note program after the window is made.
+    TempDir notes_dir;
+    NotePlaces note_places;
 
 private:
     TempDir dir_;

@@ -37,6 +37,7 @@
 #include "ui/list_view.h"
 #include "ui/main_window.h"
 #include "ui/name_panel.h"
+#include "ui/note_places.h"
 #include "ui/options_dialog.h"
 #include "ui/print_command.h"
 #include "ui/program_font.h"
@@ -257,8 +258,9 @@ int Run(const Options& options) {
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
     QtPrinterChooser printers;
+    const NotePlaces note_places;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, printers, files});
+        MainWindow::Create({data, stores, settings, messages, audio, printers, files, note_places});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();
