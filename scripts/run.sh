@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
 # Only what the window and the demo need: the tests are built by scripts/test.sh.
-cmake --build --preset release --target vendarion vendarion-query sample_data
+cmake --build --preset release --target vendarion memolet note_icon vendarion-query sample_data
 tool=build/release/tools/query/vendarion-query
 data=build/release/data
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLocalSocket>
 #include <QPlainTextEdit>
@@ -14,7 +15,6 @@
 #include "resources/string_table.h"
 #include "search/result_line.h"
 #include "ui/card_text.h"
-#include "ui/detail_card.h"
 #include "ui/program_font.h"
 #include "ui/ui_text.h"
 
@@ -70,11 +70,7 @@ std::unique_ptr<NoteCard> NoteCard::Open(const std::string& store_path, std::int
     }
     std::unique_ptr<NoteCard> card(new NoteCard(store_path, note_id, messages));
     const SubscriberEntry& entry = store.EntryAt(position);
-    auto* details = new DetailCard(card.get());
-    details->SetBlocks(EntryCard([&entry](int column) { return EntryCellText(entry, column); }));
-    card->layout()->addWidget(details);
-    card->layout()->addWidget(card->editor_);
-    card->layout()->addWidget(card->status_);
+    card->ShowEntry(EntryCard([&entry](int column) { return EntryCellText(entry, column); }));
     card->setWindowTitle(ToQString(NoteTitle(entry)) + QStringLiteral(" \u2013 Memolet"));
     {
         // Loading the stored text is no change.
@@ -103,9 +99,22 @@ NoteCard::NoteCard(std::string store_path, std::int32_t note_id, Messages& messa
     editor_->setPlaceholderText(QStringLiteral("Ihre Notiz zu diesem Eintrag\u2026"));
     editor_->setFont(ProgramFont(9));
     editor_->setTabChangesFocus(true);
+    entry_ = new QLabel(this);
+    entry_->setFont(ProgramFont(10));
+    entry_->setTextFormat(Qt::RichText);
+    entry_->setWordWrap(true);
+    entry_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
     status_ = new QLabel(this);
     status_->setFont(ProgramFont(8));
-    resize(300, 380);
+    status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(entry_);
+    layout->addWidget(rule);
+    layout->addWidget(editor_, 1);
+    layout->addWidget(status_);
+    resize(320, 300);
     save_timer_.setSingleShot(true);
     save_timer_.setInterval(kSaveDelayMilliseconds);
     connect(&save_timer_, &QTimer::timeout, this, [this] { (void)SaveNow(); });
@@ -158,6 +167,18 @@ bool NoteCard::SaveNow() {
     }
     failure_told_ = true;
     return false;
+}
+
+void NoteCard::ShowEntry(const std::vector<std::string>& blocks) {
+    // The first block bold, as on the detail card; empty blocks leave no gap.
+    QStringList parts;
+    for (const std::string& block : blocks) {
+        if (block.empty()) continue;
+        QString html = ToQString(block).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+        if (parts.isEmpty()) html = QStringLiteral("<b>") + html + QStringLiteral("</b>");
+        parts << html;
+    }
+    entry_->setText(parts.join(QStringLiteral("<br>")));
 }
 
 void NoteCard::SetStatus(const QString& text) { status_->setText(text); }

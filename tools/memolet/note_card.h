@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -46,11 +47,13 @@ protected:
 private:
     NoteCard(std::string store_path, std::int32_t note_id, Messages& messages);
     void OnTextChanged();
+    void ShowEntry(const std::vector<std::string>& blocks);
     void SetStatus(const QString& text);
 
     std::string store_path_;
     std::int32_t note_id_;
     Messages& messages_;
+    QLabel* entry_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     QLabel* status_ = nullptr;
     QTimer save_timer_;

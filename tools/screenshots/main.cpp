@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -21,6 +22,8 @@
 #include "app/settings_file.h"
 #include "base/messages.h"
 #include "dial/wave_file_output.h"
+#include "note_card.h"
+#include "personal/entry_store.h"
 #include "personal/personal_stores.h"
 #include "resources/banner_strips.h"
 #include "store/data_set.h"
@@ -246,6 +249,27 @@ bool SaveExportAndAbout(MainWindow& window, DataSet& data, Settings& settings, M
     return saved;
 }
 
+// The note program's card for the focused entry of the list, over a store of its own.
+bool SaveNoteCard(MainWindow& window, const Options& options) {
+    const std::optional<SubscriberEntry> entry =
+        window.Lists().RowEntry(std::max(window.Lists().FocusedRow(), 0));
+    QTemporaryDir folder;
+    if (!entry || !folder.isValid()) return false;
+    const std::string path = folder.filePath(QStringLiteral("Memolet.vdr")).toStdString();
+    EntryStore notes;
+    notes.Insert(*entry,
+                 "R\xFC"
+                 "ckruf wegen des Termins am Montag.\nUnterlagen mitbringen.",
+                 1);
+    if (notes.Save(path) != 0) return false;
+    SilentMessages messages;
+    std::unique_ptr<NoteCard> card = NoteCard::Open(path, 1, messages);
+    if (card == nullptr) return false;
+    card->show();
+    (void)QTest::qWaitForWindowExposed(card.get());
+    return SaveWidget(card.get(), options, "memolet");
+}
+
 int Run(const Options& options) {
     DataSet data;
     if (data.Open(options.data) != DataSetStep::kComplete) {
@@ -291,6 +315,7 @@ int Run(const Options& options) {
     Settle(*window);
     window->Lists().SelectRow(std::min(3, window->Lists().RowCount() - 1));
     saved = Save(*window, options, "result") && saved;
+    saved = SaveNoteCard(*window, options) && saved;
     saved = SaveMenus(*window, options) && saved;
     saved = SavePrint(*window, options) && saved;
     saved = SaveDialogs(*window, data, settings, messages, options) && saved;
