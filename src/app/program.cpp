@@ -14,6 +14,10 @@
 #include "app/startup_message.h"
 #include "base/setting_names.h"
 #include "dial/alsa_audio_output.h"
+#include "dial/line_discovery.h"
+#include "dial/serial_ports.h"
+#include "dial/tapi_dialer.h"
+#include "ui/desktop_url_opener.h"
 #include "ui/main_window.h"
 #include "ui/program_font.h"
 #include "ui/qt_file_chooser.h"
@@ -58,14 +62,24 @@ int RunProgram(int argc, char** argv) {
 
     AlsaAudioOutput audio;
     QtPrinterChooser printers;
+    DesktopUrlOpener desktop;
+    TapiDialer lines(settings, [&settings, &desktop] {
+        return DiscoverLines(settings, FindSerialPorts(), &desktop);
+    });
     Application data;
     if (!data.InitData(services, switches)) return 1;
+    {
+        // The one enumeration of the run finds the line devices; the list itself is
+        // not needed here.
+        TapiLineList discarded;
+        (void)lines.EnumerateLines(&discarded);
+    }
     {
         StartupPicture picture;
         picture.exec();
     }
     std::unique_ptr<MainWindow> window = MainWindow::Create(
-        {*data.Data(), data.Stores(), settings, messages, audio, printers, files});
+        {*data.Data(), data.Stores(), settings, messages, audio, lines, printers, files});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

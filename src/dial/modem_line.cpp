@@ -50,11 +50,9 @@ void ModemLine::Close() {
     port_.Close();
 }
 
-bool ModemLine::Identify(std::string* answer) {
+bool ModemLine::Identify(std::int32_t speed, std::string* answer) {
     const bool was_open = port_.IsOpen();
-    if (!was_open && !port_.Open(modem_.port, ReadModemSettings(settings_, modem_.port).speed)) {
-        return false;
-    }
+    if (!was_open && !port_.Open(modem_.port, speed)) return false;
     const AtReply reply = SendAtCommand(port_, "ATI", timeouts_.query);
     if (!was_open) port_.Close();
     if (reply.Result() != AtResult::kOk) return false;

@@ -26,10 +26,10 @@ public:
     ModemLine* Modem() override { return this; }
 
     const std::string& Port() const { return modem_.port; }
-    // Sends "ATI" (opening the port for it when the line is closed) and gives the
-    // modem's information lines, one per line. False when the port cannot be opened
-    // or the modem does not answer OK.
-    [[nodiscard]] bool Identify(std::string* answer);
+    // Sends "ATI" (opening the port for it at the speed when the line is closed) and
+    // gives the modem's information lines, one per line. False when the port cannot
+    // be opened or the modem does not answer OK.
+    [[nodiscard]] bool Identify(std::int32_t speed, std::string* answer);
 
     // The digits and dial modifiers of a number that a voice dial carries (0-9, A-D,
     // *, #, the pause ',', and W ! @); everything else is dropped, so that nothing in

@@ -9,6 +9,7 @@ class FileChooser;
 class Messages;
 class PrinterChooser;
 class Settings;
+class TapiDialer;
 struct PersonalStores;
 
 struct WindowServices {
@@ -18,6 +19,8 @@ struct WindowServices {
     Messages& messages;
     // Where the dial tones are played.
     AudioOutput& audio;
+    // The line devices that modem dialling goes through.
+    TapiDialer& lines;
     // Where print jobs go.
     PrinterChooser& printers;
     // Where files to save are chosen.

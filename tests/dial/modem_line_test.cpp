@@ -181,11 +181,11 @@ TEST(ModemLine, IdentifyAsksTheModem) {
     test::MemorySettings settings;
     ModemLine line(settings, {modem.Port(), {}}, QuickTimeouts());
     std::string answer;
-    ASSERT_TRUE(line.Identify(&answer));
+    ASSERT_TRUE(line.Identify(115200, &answer));
     EXPECT_EQ(answer, "Acme Voice Modem V1.0");
     EXPECT_EQ(modem.Received(), "ATI\r");
     ModemLine mute(settings, {silent.Port(), {}}, QuickTimeouts());
-    EXPECT_FALSE(mute.Identify(&answer));
+    EXPECT_FALSE(mute.Identify(115200, &answer));
 }
 
 }  // namespace

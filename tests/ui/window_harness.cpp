@@ -31,7 +31,7 @@ WindowHarness::WindowHarness(const Options& options) {
         stores = OpenPersonalStores(settings);
     }
     if (options.prepare) options.prepare(settings);
-    window_ = MainWindow::Create({data, stores, settings, messages, audio, printers, files});
+    window_ = MainWindow::Create({data, stores, settings, messages, audio, lines, printers, files});
     if (window_ == nullptr) qFatal("cannot create the main window");
     if (!settings.Has("Pos")) window_->resize(1100, 700);
     if (options.show) {
