@@ -62,7 +62,9 @@ int RunProgram(int argc, char** argv) {
 
     AlsaAudioOutput audio;
     QtPrinterChooser printers;
+    // The desktop's answer for tel: links comes while the data is opened.
     DesktopUrlOpener desktop;
+    desktop.Prepare("tel");
     TapiDialer lines(settings, [&settings, &desktop] {
         return DiscoverLines(settings, FindSerialPorts(), &desktop);
     });
