@@ -75,6 +75,11 @@ QWidget* OptionsDialog::MakeDialGroup() {
     outside_line_label_->setBuddy(outside_line_);
     modem_ = new QRadioButton(UiString(kModem), group);
     line_list_ = new QComboBox(group);
+    // A modem may call itself by a name of hundreds of characters; the list keeps the
+    // dialog's width and shows such a name cut.
+    constexpr int kLineNameColumns = 30;
+    line_list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    line_list_->setMinimumContentsLength(kLineNameColumns);
     line_settings_ = new QPushButton(UiString(kLineSettings), group);
     connect(tones_, &QRadioButton::toggled, this, &OptionsDialog::ApplyEnabling);
     connect(modem_, &QRadioButton::toggled, this, &OptionsDialog::ApplyEnabling);
