@@ -2,6 +2,7 @@
 
 #include <poll.h>
 
+#include <charconv>
 #include <memory>
 
 #include "base/ascii_text.h"
@@ -78,21 +79,30 @@ std::string_view AnswerText(const std::vector<std::string>& lines) {
     return TrimBlanks(text);
 }
 
+// A whole number that is all of the text.
+bool ParseWhole(std::string_view text, int* value) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, *value);
+    return error == std::errc() && stop == end;
+}
+
+// One item of a class list: a class ("8", "2.0") or a range of whole classes ("0-8").
+bool ItemHasVoice(std::string_view item) {
+    if (item == "8") return true;
+    const std::size_t dash = item.find('-');
+    int low = 0;
+    int high = 0;
+    return dash != std::string_view::npos && ParseWhole(item.substr(0, dash), &low) &&
+           ParseWhole(item.substr(dash + 1), &high) && low <= 8 && high >= 8;
+}
+
 bool ClassListHasVoice(std::string_view list) {
-    while (!list.empty()) {
+    for (;;) {
         const std::size_t comma = list.find(',');
-        const std::string_view item = TrimBlanks(list.substr(0, comma));
-        const std::size_t dash = item.find('-');
-        if (item == "8") return true;
-        // A range of whole classes such as 0-8.
-        if (dash != std::string_view::npos && dash + 2 == item.size() && item[dash + 1] >= '8' &&
-            item.find('.') == std::string_view::npos && item[0] <= '8') {
-            return true;
-        }
-        if (comma == std::string_view::npos) break;
+        if (ItemHasVoice(TrimBlanks(list.substr(0, comma)))) return true;
+        if (comma == std::string_view::npos) return false;
         list.remove_prefix(comma + 1);
     }
-    return false;
 }
 
 }  // namespace

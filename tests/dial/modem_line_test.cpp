@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "dial/at_reply.h"
@@ -14,9 +16,11 @@
 #include "dial/modem_line.h"
 #include "dial/modem_probe.h"
 #include "dial/modem_settings.h"
+#include "dial/serial_ports.h"
 #include "dial/tapi_dialer.h"
 #include "modem_emulator.h"
 #include "support/memory_settings.h"
+#include "support/temp_dir.h"
 
 namespace vendarion {
 namespace {
@@ -47,12 +51,34 @@ TEST(AtReply, SkipsEchoAndBlankLinesAndEndsAtTheFinalResult) {
     EXPECT_EQ(endless.Result(), AtResult::kOverlong);
 }
 
+TEST(SerialPorts, ListsModemCapablePortsInNumberOrder) {
+    test::TempDir sys;
+    const auto add = [&sys](const std::string& name, const char* type) {
+        std::filesystem::create_directories(sys.path() + "/" + name);
+        if (type != nullptr) std::ofstream(sys.path() + "/" + name + "/type") << type << "\n";
+    };
+    add("ttyS10", "4");
+    add("ttyS2", "4");
+    add("ttyS1", "0");  // no UART behind it
+    add("ttyUSB0", nullptr);
+    add("ttyACM1", nullptr);
+    add("tty1", nullptr);
+    add("ttyprintk", nullptr);
+    add("ttySx", nullptr);
+    EXPECT_EQ(
+        FindSerialPorts(sys.path(), "/dev"),
+        (std::vector<std::string>{"/dev/ttyACM1", "/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0"}));
+    EXPECT_TRUE(FindSerialPorts(sys.path() + "/missing", "/dev").empty());
+}
+
 TEST(ModemProbe, ReadsVoiceClassesAndNames) {
     EXPECT_TRUE(OffersVoice({"0,1,8"}));
     EXPECT_TRUE(OffersVoice({"(0-2,8)"}));
     EXPECT_TRUE(OffersVoice({"0-8"}));
     EXPECT_FALSE(OffersVoice({"0,1,2,2.0"}));
     EXPECT_FALSE(OffersVoice({"0,1,18"}));
+    EXPECT_FALSE(OffersVoice({"0-2,9-12"}));
+    EXPECT_TRUE(OffersVoice({"0-10"}));
     EXPECT_FALSE(OffersVoice({}));
     EXPECT_EQ(ModemName({"+GMI: Acme"}, {"V\t56"}), "Acme V 56");
     EXPECT_EQ(ModemName({}, {"Model"}), "Model");
