@@ -2,6 +2,7 @@
 
 #include <poll.h>
 
+#include <cerrno>
 #include <charconv>
 #include <memory>
 
@@ -49,7 +50,9 @@ void AwaitProbes(std::vector<PendingProbe>& probes, SerialPort::Clock::time_poin
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - SerialPort::Clock::now());
         if (waiting.empty() || left.count() <= 0) break;
-        if (poll(waiting.data(), waiting.size(), static_cast<int>(left.count())) < 0) break;
+        const int ready = poll(waiting.data(), waiting.size(), static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready < 0) break;
         for (std::size_t i = 0; i < waiting.size(); ++i) {
             if (waiting[i].revents == 0) continue;
             std::string bytes;
