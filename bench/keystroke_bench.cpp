@@ -20,6 +20,7 @@
 
 #include "app/settings_file.h"
 #include "base/messages.h"
+#include "dial/tapi_dialer.h"
 #include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
 #include "store/data_set.h"
@@ -112,10 +113,11 @@ int Run(int count) {
     NoFileChooser files;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
+    TapiDialer lines(settings, {});
     QtPrinterChooser printers;
     const NotePlaces note_places;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, printers, files, note_places});
+        MainWindow::Create({data, stores, settings, messages, audio, lines, printers, files, note_places});
     if (window == nullptr) return 1;
     window->resize(1280, 800);
     window->show();

@@ -33,6 +33,7 @@
 #include "base/atomic_file.h"
 #include "base/messages.h"
 #include "base/setting_names.h"
+#include "dial/tapi_dialer.h"
 #include "dial/wave_file_output.h"
 #include "resources/string_table.h"
 #include "search/list_rows.h"
@@ -267,6 +268,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     LinuxPlatform platform;
     NoDriveChoice drives;
     WaveFileOutput audio("/dev/null");
+    TapiDialer lines(settings, {});
     QtPrinterChooser printers;
     StartupServices services{settings, messages, platform, drives};
     const NotePlaces note_places;
@@ -278,7 +280,7 @@ void BM_StartupToWindow(benchmark::State& state) {
         }
         std::unique_ptr<MainWindow> window =
             MainWindow::Create({*application.Data(), application.Stores(), settings, messages,
-                                audio, printers, files, note_places});
+                                audio, lines, printers, files, note_places});
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->isVisible());

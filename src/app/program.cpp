@@ -16,6 +16,10 @@
 #include "base/setting_names.h"
 #include "dial/alsa_audio_output.h"
 #include "personal/desktop_folder.h"
+#include "dial/line_discovery.h"
+#include "dial/serial_ports.h"
+#include "dial/tapi_dialer.h"
+#include "ui/desktop_url_opener.h"
 #include "ui/main_window.h"
 #include "ui/note_places.h"
 #include "ui/program_font.h"
@@ -76,15 +80,27 @@ int RunProgram(int argc, char** argv) {
 
     AlsaAudioOutput audio;
     QtPrinterChooser printers;
+    // The desktop's answer for tel: links comes while the data is opened.
+    DesktopUrlOpener desktop;
+    desktop.Prepare("tel");
+    TapiDialer lines(settings, [&settings, &desktop] {
+        return DiscoverLines(settings, FindSerialPorts(), &desktop);
+    });
     Application data;
     if (!data.InitData(services, switches)) return 1;
+    {
+        // The one enumeration of the run finds the line devices; the list itself is
+        // not needed here.
+        TapiLineList discarded;
+        (void)lines.EnumerateLines(&discarded);
+    }
     {
         StartupPicture picture;
         picture.exec();
     }
     const NotePlaces note_places = FindNotePlaces(platform.ProgramPath());
     std::unique_ptr<MainWindow> window = MainWindow::Create(
-        {*data.Data(), data.Stores(), settings, messages, audio, printers, files, note_places});
+        {*data.Data(), data.Stores(), settings, messages, audio, lines, printers, files, note_places});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

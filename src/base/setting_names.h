@@ -34,6 +34,9 @@ inline constexpr TextSetting kDialAmt{"DialAmt", ""};
 inline constexpr NumberSetting kDialUsingTAPI{"DialUsingTAPI", 0};
 inline constexpr TextSetting kTAPIModem{"TAPIModem", "[none]"};
 inline constexpr NumberSetting kTAPIDeviceId{"TAPIDeviceId", 0};
+// The location of the dialling lines: its country code and city code.
+inline constexpr NumberSetting kLineCountry{"LineCountry", 49};
+inline constexpr TextSetting kLineCityCode{"LineCityCode", ""};
 inline constexpr NumberSetting kDialMorvanta{"DialMorvanta", 1};
 inline constexpr NumberSetting kMorvantaNotice{"MorvantaNotice", 1};
 inline constexpr NumberSetting kConfirmDial{"ConfirmDial", 1};

@@ -3,6 +3,7 @@
 #include "base/ascii_text.h"
 #include "base/messages.h"
 #include "dial/dial_plan.h"
+#include "dial/tapi_dialer.h"
 #include "dial/tone_dialer.h"
 #include "resources/string_table.h"
 #include "ui/wait_cursor.h"
@@ -10,7 +11,6 @@
 namespace vendarion {
 namespace {
 
-constexpr int kNoModemDialling = 1342;
 constexpr int kTonesNotPlayed = 1343;
 
 }  // namespace
@@ -31,9 +31,11 @@ void DialCommand::Run(std::string_view area_code, std::string_view number) {
     switch (plan.target) {
         case DialTarget::kNothing:
             return;
-        case DialTarget::kTapi:
-            Tell(kNoModemDialling);
+        case DialTarget::kTapi: {
+            const WaitCursor waiting;
+            (void)lines_.Dial(plan.dial_string, plan.tapi_device);
             return;
+        }
         case DialTarget::kTones:
             break;
     }

@@ -1,8 +1,8 @@
 // "Wählen": dials the number of the selected entry. The number is composed with the
 // dial options; the carrier notice may come first, and the number is confirmed
 // unless the options say otherwise. Tone dialling plays the tones through the audio
-// output under the wait cursor, which returns when they have been played. Dialling
-// through a modem line is not part of this version: the user is told so.
+// output under the wait cursor, which returns when they have been played; dialling
+// through a line hands the number to the line dialler, whose failures show nothing.
 #pragma once
 
 #include <functional>
@@ -14,6 +14,7 @@ namespace vendarion {
 class AudioOutput;
 class Messages;
 class Settings;
+class TapiDialer;
 
 class DialCommand {
 public:
@@ -21,8 +22,13 @@ public:
     // cancelled, 7 when the notice is not to be shown again, else 1.
     using CarrierNotice = std::function<int()>;
 
-    DialCommand(Settings& settings, Messages& messages, AudioOutput& audio, CarrierNotice notice)
-        : settings_(settings), messages_(messages), audio_(audio), notice_(std::move(notice)) {}
+    DialCommand(Settings& settings, Messages& messages, AudioOutput& audio, TapiDialer& lines,
+                CarrierNotice notice)
+        : settings_(settings),
+          messages_(messages),
+          audio_(audio),
+          lines_(lines),
+          notice_(std::move(notice)) {}
 
     // Dials an entry's area code and number (its cells, blanks trimmed here).
     void Run(std::string_view area_code, std::string_view number);
@@ -33,6 +39,7 @@ private:
     Settings& settings_;
     Messages& messages_;
     AudioOutput& audio_;
+    TapiDialer& lines_;
     CarrierNotice notice_;
 };
 

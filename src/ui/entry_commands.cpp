@@ -48,7 +48,7 @@ EntryCommands::EntryCommands(ListController& lists, InputFields& inputs,
       inputs_(inputs),
       services_(services),
       window_(window),
-      dial_(services.settings, services.messages, services.audio,
+      dial_(services.settings, services.messages, services.audio, services.lines,
             [window] {
                 CarrierNoticeDialog notice(window);
                 notice.exec();

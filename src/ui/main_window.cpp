@@ -16,6 +16,7 @@
 
 #include "base/messages.h"
 #include "base/setting_names.h"
+#include "dial/tapi_dialer.h"
 #include "personal/personal_stores.h"
 #include "resources/string_table.h"
 #include "store/data_set.h"
@@ -29,6 +30,7 @@
 #include "ui/go_command.h"
 #include "ui/help_page.h"
 #include "ui/input_panels.h"
+#include "ui/line_settings_dialog.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
@@ -42,6 +44,7 @@
 #include "ui/search_driver.h"
 #include "ui/tips_dialog.h"
 #include "ui/ui_text.h"
+#include "ui/wait_cursor.h"
 #include "ui/window_commands.h"
 
 namespace vendarion {
@@ -230,8 +233,16 @@ void MainWindow::RunCommand(int command) {
             return;
         case command::kOptions: {
             (void)lists_->Searches().CancelSearch();
-            // The modem lines come with modem dialling; until then there are none.
-            OptionsDialog options(services_.settings, services_.messages, {}, this);
+            TapiLineList lines;
+            {
+                const WaitCursor waiting;
+                (void)services_.lines.EnumerateLines(&lines);
+            }
+            OptionsDialog options(services_.settings, services_.messages, std::move(lines), this,
+                                  [this](std::int32_t device, QWidget* owner) {
+                                      ShowLineSettings(services_.settings, services_.lines, device,
+                                                       owner);
+                                  });
             options.exec();
             return;
         }

@@ -41,9 +41,13 @@ constexpr int kOutsideLineLength = 4;
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(Settings& settings, Messages& messages, std::vector<DialLine> lines,
-                             QWidget* parent)
-    : QDialog(parent), settings_(settings), messages_(messages), lines_(std::move(lines)) {
+OptionsDialog::OptionsDialog(Settings& settings, Messages& messages, TapiLineList lines,
+                             QWidget* parent, LineConfigurator configure)
+    : QDialog(parent),
+      settings_(settings),
+      messages_(messages),
+      lines_(std::move(lines)),
+      configure_(std::move(configure)) {
     setWindowTitle(UiString(kTitle));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QDialogButtonBox::Ok)->setDefault(true);
@@ -71,9 +75,15 @@ QWidget* OptionsDialog::MakeDialGroup() {
     outside_line_label_->setBuddy(outside_line_);
     modem_ = new QRadioButton(UiString(kModem), group);
     line_list_ = new QComboBox(group);
+    // A modem may call itself by a name of hundreds of characters; the list keeps the
+    // dialog's width and shows such a name cut.
+    constexpr int kLineNameColumns = 30;
+    line_list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    line_list_->setMinimumContentsLength(kLineNameColumns);
     line_settings_ = new QPushButton(UiString(kLineSettings), group);
     connect(tones_, &QRadioButton::toggled, this, &OptionsDialog::ApplyEnabling);
     connect(modem_, &QRadioButton::toggled, this, &OptionsDialog::ApplyEnabling);
+    connect(line_settings_, &QPushButton::clicked, this, &OptionsDialog::ConfigureLine);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(tones_, 0, 0, 1, 3);
@@ -133,14 +143,19 @@ void OptionsDialog::Load() {
 void OptionsDialog::ApplyEnabling() {
     const bool modem = modem_->isChecked();
     line_list_->setEnabled(modem);
-    // Configuring a line belongs to modem dialling, which this version does not have.
-    line_settings_->setEnabled(false);
+    line_settings_->setEnabled(modem);
     modem_->setEnabled(line_list_->count() > 0);
     const bool tones = tones_->isChecked();
     for (QWidget* widget : std::initializer_list<QWidget*>{
              carrier_, own_area_code_label_, own_area_code_, outside_line_label_, outside_line_}) {
         widget->setEnabled(tones);
     }
+}
+
+void OptionsDialog::ConfigureLine() {
+    const int line = line_list_->currentIndex();
+    if (line < 0 || !configure_) return;
+    configure_(lines_[static_cast<std::size_t>(line)].device, this);
 }
 
 void OptionsDialog::accept() {

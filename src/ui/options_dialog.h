@@ -6,8 +6,9 @@
 
 #include <QDialog>
 #include <cstdint>
-#include <string>
-#include <vector>
+#include <functional>
+
+#include "dial/tapi_dialer.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,18 +22,17 @@ namespace vendarion {
 class Messages;
 class Settings;
 
-// A modem line the options offer: its name and device identifier.
-struct DialLine {
-    std::string name;
-    std::int32_t device = 0;
-};
-
 class OptionsDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    OptionsDialog(Settings& settings, Messages& messages, std::vector<DialLine> lines,
-                  QWidget* parent = nullptr);
+    // Shows the settings of a line's device, the options dialog as owner.
+    using LineConfigurator = std::function<void(std::int32_t device, QWidget* owner)>;
+
+    // lines: the enumerated lines; configure: what "Einstellungen..." does for the
+    // chosen line (nothing when empty).
+    OptionsDialog(Settings& settings, Messages& messages, TapiLineList lines,
+                  QWidget* parent = nullptr, LineConfigurator configure = {});
 
     // For tests: the controls by their meaning.
     QRadioButton* Tones() const { return tones_; }
@@ -41,6 +41,7 @@ public:
     QLineEdit* OwnAreaCode() const { return own_area_code_; }
     QLineEdit* OutsideLine() const { return outside_line_; }
     QComboBox* LineList() const { return line_list_; }
+    QPushButton* LineSettings() const { return line_settings_; }
     QCheckBox* Confirm() const { return confirm_; }
     QCheckBox* TipsAtStart() const { return tips_; }
     QCheckBox* Animations() const { return animations_; }
@@ -53,10 +54,12 @@ private:
     QWidget* MakeGeneralGroup();
     void Load();
     void ApplyEnabling();
+    void ConfigureLine();
 
     Settings& settings_;
     Messages& messages_;
-    std::vector<DialLine> lines_;
+    TapiLineList lines_;
+    LineConfigurator configure_;
     QRadioButton* tones_ = nullptr;
     QRadioButton* modem_ = nullptr;
     QCheckBox* carrier_ = nullptr;

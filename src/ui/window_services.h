@@ -10,6 +10,7 @@ class Messages;
 struct NotePlaces;
 class PrinterChooser;
 class Settings;
+class TapiDialer;
 struct PersonalStores;
 
 struct WindowServices {
@@ -19,6 +20,8 @@ struct WindowServices {
     Messages& messages;
     // Where the dial tones are played.
     AudioOutput& audio;
+    // The line devices that modem dialling goes through.
+    TapiDialer& lines;
     // Where print jobs go.
     PrinterChooser& printers;
     // Where files to save are chosen.

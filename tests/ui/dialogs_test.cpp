@@ -2,15 +2,26 @@
 // write on "OK") and the carrier notice's answers.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <fstream>
 
 #include "base/setting_names.h"
+#include "dial/modem_line.h"
+#include "dial/modem_settings.h"
 #include "gui_test_classes.h"
+#include "modem_emulator.h"
 #include "support/memory_settings.h"
 #include "support/scripted_messages.h"
+#include "support/temp_dir.h"
 #include "ui/carrier_notice_dialog.h"
+#include "ui/desktop_url_opener.h"
+#include "ui/line_settings_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/tips_dialog.h"
 
@@ -82,6 +93,93 @@ private slots:
         QCOMPARE(Read(settings, setting::kDialUsingTAPI), 0);
         QCOMPARE(Read(settings, setting::kTAPIModem), std::string("Modem A"));
         QCOMPARE(Read(settings, setting::kTAPIDeviceId), 3);
+    }
+
+    void TheLineSettingsButtonConfiguresTheChosenLine() {
+        MemorySettings settings;
+        ScriptedMessages messages;
+        std::vector<std::int32_t> configured;
+        OptionsDialog dialog(settings, messages, {{"Modem A", 3}, {"Modem B", 7}}, nullptr,
+                             [&configured, &dialog](std::int32_t device, QWidget* owner) {
+                                 QCOMPARE(owner, &dialog);
+                                 configured.push_back(device);
+                             });
+        QVERIFY(!dialog.LineSettings()->isEnabled());
+        dialog.Modem()->setChecked(true);
+        QVERIFY(dialog.LineSettings()->isEnabled());
+        dialog.LineList()->setCurrentIndex(1);
+        dialog.LineSettings()->click();
+        QCOMPARE(configured, std::vector<std::int32_t>{7});
+    }
+
+    void TheLineSettingsTestTheModemAndStoreOnOk() {
+        MemorySettings settings;
+        ModemEmulator modem;
+        ModemLine line(settings, {modem.Port(), {}}, {});
+        {
+            LineSettingsDialog dialog(settings, line);
+            QCOMPARE(dialog.Speed()->currentText(), QStringLiteral("115200"));
+            QCOMPARE(dialog.Init()->text(), QStringLiteral("ATZ"));
+            dialog.Test()->click();
+            QCOMPARE(dialog.Answer()->toPlainText(), QStringLiteral("Acme Voice Modem V1.0"));
+            QCOMPARE(QString::fromStdString(modem.Received()), QStringLiteral("ATI\r"));
+            dialog.Speed()->setCurrentText(QStringLiteral("57600"));
+            dialog.Init()->setText(QStringLiteral("AT&F"));
+            dialog.reject();
+        }
+        QCOMPARE(ReadModemSettings(settings, modem.Port()).init, std::string("ATZ"));
+        LineSettingsDialog dialog(settings, line);
+        dialog.Speed()->setCurrentText(QStringLiteral("57600"));
+        dialog.Init()->setText(QStringLiteral("AT&F"));
+        dialog.accept();
+        QCOMPARE(ReadModemSettings(settings, modem.Port()).speed, 57600);
+        QCOMPARE(ReadModemSettings(settings, modem.Port()).init, std::string("AT&F"));
+        ModemEmulator silent({.silent = true});
+        ModemLine mute(settings, {silent.Port(), {}}, {});
+        LineSettingsDialog unanswered(settings, mute);
+        unanswered.Test()->click();
+        QCOMPARE(unanswered.Answer()->toPlainText(), QStringLiteral("Das Modem antwortet nicht."));
+    }
+
+    void TheDesktopsTelProgramIsFoundThroughXdgMime() {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
+            QSKIP("xdg-mime is not installed");
+        }
+        TempDir dir;
+        // Only the temporary folder's programs count, not those of this machine.
+        const std::vector<std::pair<const char*, std::string>> folders{
+            {"XDG_CONFIG_HOME", "/config"},
+            {"XDG_DATA_HOME", "/data"},
+            {"XDG_CONFIG_DIRS", "/none"},
+            {"XDG_DATA_DIRS", "/none"}};
+        std::vector<QByteArray> kept;
+        for (const auto& [name, folder] : folders) {
+            kept.push_back(qgetenv(name));
+            qputenv(name, QByteArray::fromStdString(dir.path() + folder));
+        }
+        {
+            DesktopUrlOpener none;
+            QVERIFY(!none.HasHandler("tel"));
+        }
+        QVERIFY(QDir().mkpath(QString::fromStdString(dir.path() + "/data/applications")));
+        QVERIFY(QDir().mkpath(QString::fromStdString(dir.path() + "/config")));
+        std::ofstream(dir.path() + "/config/mimeapps.list")
+            << "[Default Applications]\nx-scheme-handler/tel=fakephone.desktop\n";
+        std::ofstream(dir.path() + "/data/applications/fakephone.desktop")
+            << "[Desktop Entry]\nType=Application\nName=Fake\nExec=true %u\n"
+               "MimeType=x-scheme-handler/tel;\n";
+        DesktopUrlOpener desktop;
+        desktop.Prepare("tel");
+        QVERIFY(desktop.HasHandler("tel"));
+        // The answer is kept.
+        QVERIFY(desktop.HasHandler("tel"));
+        for (std::size_t i = 0; i < folders.size(); ++i) {
+            if (kept[i].isNull()) {
+                qunsetenv(folders[i].first);
+            } else {
+                qputenv(folders[i].first, kept[i]);
+            }
+        }
     }
 
     void TheCarrierOptionSwitchedOnShowsTheNoticeAgain() {

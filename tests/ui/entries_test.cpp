@@ -5,10 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -16,18 +18,32 @@
 
 #include "base/ascii_text.h"
 #include "base/setting_names.h"
+#include "dial/line_discovery.h"
 #include "gui_test_classes.h"
+#include "modem_emulator.h"
 #include "output/print_layout.h"
 #include "personal/personal_stores.h"
 #include "ui/carrier_notice_dialog.h"
 #include "ui/list_controller.h"
 #include "ui/list_searches.h"
 #include "ui/main_window.h"
+#include "ui/options_dialog.h"
 #include "ui/window_commands.h"
 #include "window_harness.h"
 
 namespace vendarion::test {
 namespace {
+
+// Records the links handed to the desktop; the desktop has a tel: program.
+class RecordingOpener final : public UrlOpener {
+public:
+    bool HasHandler(std::string_view scheme) override { return scheme == "tel"; }
+    bool Open(std::string_view url) override {
+        opened.emplace_back(url);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
 
 constexpr int kAreaCodeColumn = 4;
 constexpr int kNumberColumn = 5;
@@ -285,13 +301,62 @@ private slots:
         QVERIFY(harness.messages.Shown().empty());
         QCOMPARE(DecodeTones(tones), QString::fromStdString("0" + number));
 
-        // Through a modem: nothing without a line, a plain word with one.
+        // Through a line: nothing without one, and a line that does not exist fails
+        // silently.
         (void)Write(harness.settings, setting::kDialUsingTAPI, 1);
         harness.Trigger(40014);
         QVERIFY(harness.messages.Shown().empty());
         (void)Write(harness.settings, setting::kTAPIDeviceId, 3);
         harness.Trigger(40014);
-        QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1342});
+        QVERIFY(harness.messages.Shown().empty());
+    }
+
+    void TheLineChosenInTheOptionsDialsTheEntry() {
+        ModemEmulator modem;
+        ModemEmulator silent({.silent = true});
+        RecordingOpener desktop;
+        WindowHarness harness;
+        harness.discover_lines = [&] {
+            return DiscoverLines(harness.settings, {silent.Port(), modem.Port()}, &desktop);
+        };
+        (void)Write(harness.settings, setting::kDialAmt, "0");
+        (void)Write(harness.settings, setting::kConfirmDial, 0);
+        OpenBerlin(harness);
+        const int row =
+            FirstRow(harness, kNumberColumn, [](const std::string& cell) { return !cell.empty(); });
+        QVERIFY(row >= 0);
+        std::string digits = "0" + std::string(TrimBlanks(harness.Lists().RowText(row, 4))) +
+                             std::string(TrimBlanks(harness.Lists().RowText(row, 5)));
+        std::erase(digits, ' ');
+        harness.Select({row});
+        QTimer::singleShot(0, [] {
+            auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(options != nullptr);
+            QCOMPARE(options->LineList()->count(), 2);
+            QCOMPARE(options->LineList()->itemText(0), QStringLiteral("Acme Voice 56K"));
+            QCOMPARE(options->LineList()->itemText(1),
+                     QStringLiteral("Telefonprogramm des Desktops"));
+            options->Modem()->setChecked(true);
+            options->LineList()->setCurrentIndex(0);
+            options->accept();
+        });
+        harness.Trigger(40012);
+        QCOMPARE(Read(harness.settings, setting::kDialUsingTAPI), 1);
+        QCOMPARE(Read(harness.settings, setting::kTAPIModem), std::string("Acme Voice 56K"));
+        QCOMPARE(Read(harness.settings, setting::kTAPIDeviceId), 1);
+        modem.Forget();
+        harness.Trigger(40014);
+        QCOMPARE(QString::fromStdString(modem.Received()),
+                 QString::fromStdString("ATZ\rATDT" + digits + ";\r"));
+        QVERIFY(harness.messages.Shown().empty());
+
+        // The desktop's telephone program gets the number as a tel: link, and the
+        // modem's line is closed first.
+        (void)Write(harness.settings, setting::kTAPIDeviceId, 2);
+        modem.Forget();
+        harness.Trigger(40014);
+        QCOMPARE(QString::fromStdString(modem.Received()), QStringLiteral("ATH\r"));
+        QCOMPARE(desktop.opened, std::vector<std::string>{"tel:" + digits});
     }
 
     void AnEntryWithoutANumberIsNotDialled() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "dial/tapi_dialer.h"
 #include "dial/wave_file_output.h"
 #include "personal/personal_stores.h"
 #include "query/name_mode.h"
@@ -76,6 +77,12 @@ public:
     // The dial tones go into tones.wav in this folder.
     TempDir tones_dir;
     WaveFileOutput audio{tones_dir.path() + "/tones.wav"};
+    // The line devices, found on first use by discover_lines (none when unset).
+    LineDiscovery discover_lines;
+    TapiDialer lines{settings, [this] {
+                         return discover_lines ? discover_lines()
+                                               : std::vector<std::unique_ptr<LineDevice>>();
+                     }};
     // Print jobs go into a PDF file, or are cancelled.
     PdfPrinterChooser printers;
     // Launchers go into desktop/ of this folder; the window reads note_places at each

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +22,8 @@
 
 #include "app/settings_file.h"
 #include "base/messages.h"
+#include "dial/modem_line.h"
+#include "dial/tapi_dialer.h"
 #include "dial/wave_file_output.h"
 #include "note_card.h"
 #include "personal/entry_store.h"
@@ -34,6 +37,7 @@
 #include "ui/field_edit.h"
 #include "ui/file_chooser.h"
 #include "ui/input_panels.h"
+#include "ui/line_settings_dialog.h"
 #include "ui/list_controller.h"
 #include "ui/list_pane.h"
 #include "ui/list_searches.h"
@@ -164,11 +168,19 @@ bool SaveDialog(QDialog& dialog, const Options& options, const char* name) {
     return saved;
 }
 
-// The options and the tips as they open.
+// The options and the tips as they open; the options once more with two lines, the
+// modem chosen, and that modem's settings.
 bool SaveDialogs(MainWindow& window, DataSet& data, Settings& settings, Messages& messages,
                  const Options& options) {
     OptionsDialog options_dialog(settings, messages, {}, &window);
     bool saved = SaveDialog(options_dialog, options, "options");
+    OptionsDialog with_lines(settings, messages,
+                             {{"Acme Voice 56K", 1}, {FromQString(UiString(1796)), 2}}, &window);
+    with_lines.Modem()->setChecked(true);
+    saved = SaveDialog(with_lines, options, "options-lines") && saved;
+    ModemLine modem(settings, {"/dev/ttyUSB0", {}}, {});
+    LineSettingsDialog line_settings(settings, modem, &window);
+    saved = SaveDialog(line_settings, options, "line-settings") && saved;
     const ByteView member = data.ListArchive().Member("TipsAndTricks.txt");
     std::unique_ptr<TipsDialog> tips =
         TipsDialog::Open(member.CString(0, member.size()), settings, messages, true, &window);
@@ -281,10 +293,11 @@ int Run(const Options& options) {
     NoFileChooser files;
     PersonalStores stores;
     WaveFileOutput audio("/dev/null");
+    TapiDialer lines(settings, {});
     QtPrinterChooser printers;
     const NotePlaces note_places;
     std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, printers, files, note_places});
+        MainWindow::Create({data, stores, settings, messages, audio, lines, printers, files, note_places});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();
