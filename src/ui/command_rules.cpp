@@ -20,7 +20,6 @@ bool CommandComingLater(int command) {
         case command::kCreateNote:
         case command::kRemoveNote:
         case command::kOpenNote:
-        case command::kSearchAssistant:
             return true;
         default:
             return false;

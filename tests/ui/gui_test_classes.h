@@ -16,5 +16,6 @@ std::unique_ptr<QObject> MakeGoTest();
 std::unique_ptr<QObject> MakeWindowTest();
 std::unique_ptr<QObject> MakeStartupWidgetsTest();
 std::unique_ptr<QObject> MakeExportTest();
+std::unique_ptr<QObject> MakeAssistantTest();
 
 }  // namespace vendarion::test

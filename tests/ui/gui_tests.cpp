@@ -6,11 +6,12 @@ namespace vendarion::test {
 
 const std::vector<GuiTest>& GuiTests() {
     static const std::vector<GuiTest> tests = {
-        {"ListsTest", MakeListsTest},     {"FieldsTest", MakeFieldsTest},
-        {"EntriesTest", MakeEntriesTest}, {"DialogsTest", MakeDialogsTest},
-        {"SearchTest", MakeSearchTest},   {"GoTest", MakeGoTest},
-        {"WindowTest", MakeWindowTest},   {"StartupWidgetsTest", MakeStartupWidgetsTest},
-        {"ExportTest", MakeExportTest},   {"ListViewTest", MakeListViewTest},
+        {"ListsTest", MakeListsTest},         {"FieldsTest", MakeFieldsTest},
+        {"EntriesTest", MakeEntriesTest},     {"DialogsTest", MakeDialogsTest},
+        {"SearchTest", MakeSearchTest},       {"GoTest", MakeGoTest},
+        {"WindowTest", MakeWindowTest},       {"StartupWidgetsTest", MakeStartupWidgetsTest},
+        {"ExportTest", MakeExportTest},       {"ListViewTest", MakeListViewTest},
+        {"AssistantTest", MakeAssistantTest},
     };
     return tests;
 }
