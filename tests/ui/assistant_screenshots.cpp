@@ -86,7 +86,7 @@ int Run(const std::string& data_dir, const std::string& out) {
     shooter.Save("6-more");
     frame.GoNext();
     shooter.Save("7-ready");
-    for (int page = 0; page < 5; ++page) frame.GoBack();
+    for (int page = 0; page < 4; ++page) frame.GoBack();
     frame.TownKnown()->No()->setChecked(true);
     frame.GoNext();
     shooter.Save("5-name-country");
