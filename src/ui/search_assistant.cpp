@@ -178,7 +178,6 @@ void SearchAssistant::NewSearch() {
 void SearchAssistant::Finish() {
     AssistantCriteria collected;
     for (AssistantPageWidget* page : pages_) page->Store(collected);
-    collected.internet = flow_.Internet();
     collected.town_book = flow_.ChosenTown();
     if (collected.town_book < 0) {
         collected.town_name.clear();
