@@ -15,18 +15,8 @@ bool In(ListType type, std::initializer_list<ListType> types) {
 
 }  // namespace
 
-bool CommandComingLater(int command) {
-    switch (command) {
-        case command::kSearchAssistant:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool CommandEnabled(int command, const CommandContext& context) {
     using enum ListType;
-    if (CommandComingLater(command)) return false;
     const bool some = context.selected > 0;
     const bool one = context.selected == 1;
     const bool entries = In(context.type, {kNames, kInternet, kPhoneBook, kNotes});

@@ -68,9 +68,6 @@ struct CommandContext {
 };
 
 bool CommandEnabled(int command, const CommandContext& context);
-// Commands whose dialogs and actions this version does not have yet: they are shown,
-// and always disabled.
-bool CommandComingLater(int command);
 bool CommandChecked(int command, const CommandContext& context);
 // The bit of the input field a command of "Eingabefelder" shows or hides (FieldBit
 // of the field); 0 for other commands.

@@ -95,6 +95,8 @@ public:
     void ClearSearchText();
     // The searches behind the lists.
     ListSearches& Searches() { return *searches_; }
+    // The input texts each list takes when it is shown next.
+    RememberedInputs& Remembered() { return remembered_; }
     // For the searches: the rows of the shown list changed as a whole, grew (a line
     // went to changed_row), and the status line's text.
     void ReloadRows();

@@ -23,6 +23,7 @@
 #include "ui/about_box.h"
 #include "ui/activity_display.h"
 #include "ui/animated_banner.h"
+#include "ui/assistant_command.h"
 #include "ui/cp1252_validator.h"
 #include "ui/detail_card.h"
 #include "ui/entry_commands.h"
@@ -84,6 +85,8 @@ MainWindow::MainWindow(const WindowServices& services, std::unique_ptr<SearchDri
     go_ = std::make_unique<GoCommand>(*lists_, *link_, *inputs_, services_.messages, *tree_);
     entries_ = std::make_unique<EntryCommands>(*lists_, *inputs_, services_, this);
     notes_ = new NoteCommands(*lists_, services_, this);
+    assistant_ = std::make_unique<AssistantCommand>(*lists_, *inputs_, services_.data,
+                                                    services_.messages, this);
     Connect();
     input_flags_ = Read(services_.settings, setting::kInputFlags);
     inputs_->SetVisibleFields(input_flags_);
@@ -248,6 +251,9 @@ void MainWindow::RunCommand(int command) {
         }
         case command::kTips:
             ShowTips(false);
+            return;
+        case command::kSearchAssistant:
+            assistant_->Run();
             return;
         case command::kAbout:
             ShowAboutBox(this, services_.data);

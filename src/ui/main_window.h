@@ -17,6 +17,7 @@ namespace vendarion {
 
 class ActivityDisplay;
 class AnimatedBanner;
+class AssistantCommand;
 class DetailCard;
 class EntryCommands;
 class FieldLink;
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<GoCommand> go_;
     std::unique_ptr<EntryCommands> entries_;
     NoteCommands* notes_ = nullptr;
+    std::unique_ptr<AssistantCommand> assistant_;
     QTimer resize_end_;
     int input_flags_ = 0;  // the visible input fields
     bool exit_confirmed_ = false;

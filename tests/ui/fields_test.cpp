@@ -108,9 +108,9 @@ private slots:
         QCOMPARE(town->cursorPosition(), 0);
         QTest::keyClick(town, Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(town->cursorPosition(), 6);
-        // Copy and select-all belong to no command here: they do nothing.
+        // Copy belongs to no command here: it does nothing (Ctrl+A opens the search
+        // assistant, which its own test drives).
         QApplication::clipboard()->setText(QStringLiteral("Xanten"));
-        QTest::keyClick(town, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(town, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(!town->hasSelectedText());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Xanten"));

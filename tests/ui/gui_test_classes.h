@@ -17,5 +17,6 @@ std::unique_ptr<QObject> MakeWindowTest();
 std::unique_ptr<QObject> MakeStartupWidgetsTest();
 std::unique_ptr<QObject> MakeExportTest();
 std::unique_ptr<QObject> MakeNotesTest();
+std::unique_ptr<QObject> MakeAssistantTest();
 
 }  // namespace vendarion::test

@@ -11,7 +11,7 @@ const std::vector<GuiTest>& GuiTests() {
         {"SearchTest", MakeSearchTest},     {"GoTest", MakeGoTest},
         {"WindowTest", MakeWindowTest},     {"StartupWidgetsTest", MakeStartupWidgetsTest},
         {"ExportTest", MakeExportTest},     {"NotesTest", MakeNotesTest},
-        {"ListViewTest", MakeListViewTest},
+        {"ListViewTest", MakeListViewTest}, {"AssistantTest", MakeAssistantTest},
     };
     return tests;
 }

@@ -21,7 +21,11 @@
 
 namespace vendarion::test {
 
-WindowHarness::WindowHarness(const Options& options) {
+WindowHarness::WindowHarness(const Options& options) : WindowHarness(options, {}) {}
+
+WindowHarness::WindowHarness(const Options& options,
+                             const std::function<void(SampleDataSet&)>& change_data) {
+    if (change_data) change_data(sample);
     if (!WriteSampleDataSet(sample, dir_.path()) ||
         data.Open(dir_.path()) != DataSetStep::kComplete) {
         qFatal("cannot open the sample data set");

@@ -43,6 +43,8 @@ public:
 
     WindowHarness() : WindowHarness(Options{}) {}
     explicit WindowHarness(const Options& options);
+    // change_data changes the sample data set before it is written.
+    WindowHarness(const Options& options, const std::function<void(SampleDataSet&)>& change_data);
     ~WindowHarness();
 
     MainWindow& Window() { return *window_; }
