@@ -12,6 +12,7 @@
 #include "app/linux_platform.h"
 #include "app/settings_file.h"
 #include "app/startup_message.h"
+#include "base/atomic_file.h"
 #include "base/setting_names.h"
 #include "dial/alsa_audio_output.h"
 #include "ui/main_window.h"
@@ -43,6 +44,7 @@ int RunProgram(int argc, char** argv) {
     QApplication application(argc, argv);
     UseProgramFont(application);
     SettingsFile settings(DefaultSettingsPath());
+    RemoveStaleTemporaries(settings.path());
     QtMessages messages;
     QtFileChooser files;
     LinuxPlatform platform;
