@@ -10,6 +10,7 @@
 #include "app/drive_dialog.h"
 #include "app/installed_data.h"
 #include "app/linux_platform.h"
+#include "app/reported_settings.h"
 #include "app/settings_file.h"
 #include "app/startup_message.h"
 #include "base/atomic_file.h"
@@ -66,8 +67,10 @@ int RunProgram(int argc, char** argv) {
         StartupPicture picture;
         picture.exec();
     }
+    // The window's settings writes are no longer lost silently: the first failure is said.
+    ReportedSettings window_settings(settings, messages);
     std::unique_ptr<MainWindow> window = MainWindow::Create(
-        {*data.Data(), data.Stores(), settings, messages, audio, printers, files});
+        {*data.Data(), data.Stores(), window_settings, messages, audio, printers, files});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;
