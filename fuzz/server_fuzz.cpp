@@ -53,12 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view form(reinterpret_cast<const char*>(data), size);
     InternetRequest request;
     const bool decoded = DecodeForm(form, &request);
-    const ServerLimits limits{.list_limit = 40, .max_hits = 200, .default_per_page = 10,
-                              .max_per_page = 50};
+    const ServerLimits limits{
+        .list_limit = 40, .max_hits = 200, .default_per_page = 10, .max_per_page = 50};
     DirectoryServer server(Sample(), limits);
     const std::string body = server.Answer(form);
-    const std::string reply = "HTTP/1.0 200 OK\r\nContent-Type: application/vendarion\r\n"
-                              "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+    const std::string reply =
+        "HTTP/1.0 200 OK\r\nContent-Type: application/vendarion\r\n"
+        "Content-Length: " +
+        std::to_string(body.size()) + "\r\n\r\n" + body;
     StringSource source(reply);
     RawReply raw;
     std::string text;

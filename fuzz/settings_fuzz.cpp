@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto lines = ParseRegistryText(text);
     std::vector<std::string> names;
     for (const RegistryLine& line : lines) {
-        if (line.is_value && FindRegistryValue({line}, kName) == nullptr) names.push_back(line.name);
+        if (line.is_value && FindRegistryValue({line}, kName) == nullptr)
+            names.push_back(line.name);
     }
     SetRegistryValue(&lines, kName, RegistryTextLine(kName, kText));
     const std::string written = EncodeSettingsText(JoinRegistryLines(lines), encoding);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz preset (clang, libFuzzer) and runs every fuzz target for SECONDS
-# each (default 30), starting from its seed corpus in fuzz/corpus/<target without _fuzz>. New
-# inputs go to build/fuzz/corpus/<target>, so the seeds in git stay as they are.
+# each (default 30), starting from its seed corpus fuzz/corpus/<name without _fuzz>.
+# New inputs go to build/fuzz/corpus/<target>, so the seeds in git stay as they are.
 # Fails on the first finding (a crash, a sanitizer report, a leak or a hang); the
 # input that caused it is kept in build/fuzz/findings/. Prints one line per target
 # with its executions and coverage.

@@ -74,7 +74,10 @@ bool DecodeSettingsText(std::string_view bytes, std::string* utf8, SettingsEncod
     } else {
         utf8->assign(bytes);
     }
-    encoding->crlf = utf8->find("\r\n") != std::string::npos;
+    // UTF-16 files come from tools that expect CR LF; UTF-8 files are written with LF
+    // alone, as the program always wrote them.
+    encoding->crlf = encoding->form != Form::kUtf8 && encoding->form != Form::kUtf8WithMark &&
+                     utf8->find("\r\n") != std::string::npos;
     return true;
 }
 

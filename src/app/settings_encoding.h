@@ -1,7 +1,8 @@
 // The encodings a settings file may come in: UTF-8 (with or without a byte order
 // mark) as the program writes it, or UTF-16 with a byte order mark as registry
-// exports of other systems are written. A file is written back in the encoding and
-// with the line ends it was read with, so that no tool meets mixed encodings.
+// exports of other systems are written. A file is written back in the encoding it was
+// read in, so that no tool meets mixed encodings; UTF-16 keeps its CR LF line ends,
+// UTF-8 is written with LF.
 #pragma once
 
 #include <string>
@@ -12,7 +13,7 @@ namespace vendarion {
 struct SettingsEncoding {
     enum class Form { kUtf8, kUtf8WithMark, kUtf16Le, kUtf16Be };
     Form form = Form::kUtf8;
-    bool crlf = false;  // lines end with CR LF
+    bool crlf = false;  // lines end with CR LF (UTF-16 only)
 };
 
 // The file's text as UTF-8 without a byte order mark. False for UTF-16 of odd length

@@ -58,7 +58,8 @@ std::string RandomSuffix() {
     thread_local std::mt19937 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
     std::string suffix;
-    for (std::size_t i = 0; i < kTemporarySuffixLength; ++i) suffix.push_back(kLetters[pick(generator)]);
+    for (std::size_t i = 0; i < kTemporarySuffixLength; ++i)
+        suffix.push_back(kLetters[pick(generator)]);
     return suffix;
 }
 
@@ -230,7 +231,7 @@ int RemoveStaleTemporaries(const std::string& path) {
 
 bool SetFileAside(const std::string& path, std::string* moved_to) {
     const std::time_t now = std::time(nullptr);
-    std::tm local {};
+    std::tm local{};
     if (::localtime_r(&now, &local) == nullptr) return false;
     char stamp[32];
     if (std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local) == 0) return false;

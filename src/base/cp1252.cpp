@@ -81,7 +81,6 @@ long DecodeUtf8(std::string_view text, std::size_t* pos) {
     return static_cast<long>(cp);
 }
 
-
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 4);

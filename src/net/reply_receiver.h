@@ -14,7 +14,8 @@ namespace vendarion {
 
 // Returns 0 with the header and the complete data in *raw, or an error code:
 //   a status other than 200: that status, with the status line from the status
-//     number on in *text (cleaned with CleanServerText); a status line without a status number of 100-999: 8;
+//     number on in *text (cleaned with CleanServerText); a status line without a status number of
+//     100-999: 8;
 //   a header line of 1023 or more bytes before its CR LF: 5;
 //   a Content-Type without "application/vendarion", a Content-Length below 32, or
 //     other than exactly one status, type and length line, or more than

@@ -90,8 +90,8 @@ int SocketChannel::Wait(short events) {
         };
         bool bounded = false;
         long long left = 0;
-        for (const auto& [bound, since] : {std::pair{bounds_.stall_ms, begin},
-                                           std::pair{bounds_.total_ms, start_}}) {
+        for (const auto& [bound, since] :
+             {std::pair{bounds_.stall_ms, begin}, std::pair{bounds_.total_ms, start_}}) {
             if (bound <= 0) continue;
             const long long remaining = bound - elapsed(since);
             left = bounded ? std::min(left, remaining) : remaining;

@@ -24,8 +24,8 @@ struct InternetQuery {
     std::string street;
     int records_per_page = 50;
     int timeout_seconds = 30;  // no progress for this long ends a page with 10060
-    bool phonetic = false;  // surname mode "Phonetisch"
-    bool exact = false;     // surname mode "Exakt"
+    bool phonetic = false;     // surname mode "Phonetisch"
+    bool exact = false;        // surname mode "Exakt"
 };
 
 // One reply page.

@@ -150,9 +150,10 @@ std::uint32_t ArchiveFile::EntryOffset(int i) const {
 
 bool ArchiveFile::Find(std::string_view name, ByteView* member) const {
     const std::string wanted = FoldedName(name);
-    const auto found = std::lower_bound(
-        names_.begin(), names_.end(), wanted,
-        [](const NameIndexEntry& entry, const std::string& key) { return entry.folded_name < key; });
+    const auto found = std::lower_bound(names_.begin(), names_.end(), wanted,
+                                        [](const NameIndexEntry& entry, const std::string& key) {
+                                            return entry.folded_name < key;
+                                        });
     if (found == names_.end() || found->folded_name != wanted) return false;
     *member = EntryMember(found->entry);
     return true;

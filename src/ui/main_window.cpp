@@ -1,8 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -76,7 +76,8 @@ QRect FitToScreens(const QRect& saved, const QScreen* primary) {
             area = screen->availableGeometry();
         }
     }
-    const int width = std::clamp(saved.width(), std::min(kSmallestSide, area.width()), area.width());
+    const int width =
+        std::clamp(saved.width(), std::min(kSmallestSide, area.width()), area.width());
     const int height =
         std::clamp(saved.height(), std::min(kSmallestSide, area.height()), area.height());
     const int x = std::clamp(saved.x(), area.left(), area.left() + area.width() - width);

@@ -198,11 +198,13 @@ TEST_F(SettingsFileTest, TwoProcessesWritingAtOnceLoseNoValue) {
     if (child == 0) {
         SettingsFile own(path_);
         bool ok = true;
-        for (int i = 0; i < kRounds; ++i) ok = own.WriteNumber("Child" + std::to_string(i), i) && ok;
+        for (int i = 0; i < kRounds; ++i)
+            ok = own.WriteNumber("Child" + std::to_string(i), i) && ok;
         ::_exit(ok ? 0 : 1);
     }
     bool ok = true;
-    for (int i = 0; i < kRounds; ++i) ok = settings_.WriteNumber("Parent" + std::to_string(i), i) && ok;
+    for (int i = 0; i < kRounds; ++i)
+        ok = settings_.WriteNumber("Parent" + std::to_string(i), i) && ok;
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(ok);

@@ -213,12 +213,14 @@ TEST(InternetQueryClient, ASilentServerEndsTheQueryWithTheTimeOut) {
 }
 
 TEST(SocketChannel, ATricklingServerIsEndedByTheTotalBound) {
-    ScriptedServer server([](ScriptedServer&, ScriptedServer::Connection& connection) {
-        for (int i = 0; i < 40; ++i) {
-            if (send(connection.fd, "x", 1, MSG_NOSIGNAL) != 1) return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    }, false);
+    ScriptedServer server(
+        [](ScriptedServer&, ScriptedServer::Connection& connection) {
+            for (int i = 0; i < 40; ++i) {
+                if (send(connection.fd, "x", 1, MSG_NOSIGNAL) != 1) return;
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        },
+        false);
     const int wake = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     ASSERT_GE(wake, 0);
     const std::atomic<bool> cancelled{false};

@@ -194,9 +194,9 @@ TEST(Reply, AnAbsurdSizeIsRefusedBeforeAnyDataIsRead) {
 
 TEST(Reply, AServersTextsLoseControlsAndAreCutBeforeTheyAreShown) {
     const std::string hostile = "\x1B[31mrot\x1B]0;Titel\x07 \x9D" + std::string("ok\r\n", 4);
-    Outcome outcome = Exchange(HttpReply(ReplyHeader(0, 2000, 0, 0,
-                                                     static_cast<std::uint32_t>(hostile.size() + 1)) +
-                                         hostile + std::string(1, '\0')));
+    Outcome outcome = Exchange(
+        HttpReply(ReplyHeader(0, 2000, 0, 0, static_cast<std::uint32_t>(hostile.size() + 1)) +
+                  hostile + std::string(1, '\0')));
     EXPECT_EQ(outcome.code, 2000);
     EXPECT_EQ(outcome.text, "[31mrot]0;Titel ok");
 

@@ -147,7 +147,7 @@ TEST(SearchCursorDamage, PhoneticIdsOutsideTheDictionaryEndTheSearchQuietly) {
     // largest): the start position must not be computed from it with an overflow.
     for (const std::uint32_t id : {0x80000000u, 0x7FFFFFFFu, 0u}) {
         test::CursorBooks books(Entries(), [id](const std::string&, const std::string& member,
-                                                      std::string* bytes) {
+                                                std::string* bytes) {
             if (member != "phonetic.dat" || bytes->size() < 4) return true;
             std::uint32_t codes = 0;
             std::memcpy(&codes, bytes->data(), 4);

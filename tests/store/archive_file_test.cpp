@@ -242,7 +242,8 @@ TEST_F(ArchiveFileTest, AHugeSparseDirectoryIsRefusedAtOnce) {
 
     // The largest directory allowed opens, and lookups find its last entry.
     std::string directory;
-    for (int i = 0; i < ArchiveFile::kMaxEntries; ++i) directory += Entry(0, 0, "m" + std::to_string(i));
+    for (int i = 0; i < ArchiveFile::kMaxEntries; ++i)
+        directory += Entry(0, 0, "m" + std::to_string(i));
     test::WriteFile(path, directory + U32(0));
     ASSERT_TRUE(archive.Open(path));
     EXPECT_EQ(archive.EntryCount(), ArchiveFile::kMaxEntries);
