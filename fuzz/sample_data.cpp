@@ -10,17 +10,19 @@
 namespace vendarion::fuzz {
 namespace {
 
-std::string& Root() {
-    static std::string root = [] {
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/vfuzz-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+// Never freed: the handler that removes the folder at exit still needs it.
+const std::string& Root() {
+    static const std::string* root = [] {
+        auto* made =
+            new std::string(std::filesystem::temp_directory_path().string() + "/vfuzz-XXXXXX");
+        if (::mkdtemp(made->data()) == nullptr) std::abort();
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(Root(), ignored);
         });
-        return pattern;
+        return made;
     }();
-    return root;
+    return *root;
 }
 
 }  // namespace

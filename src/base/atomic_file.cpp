@@ -91,8 +91,8 @@ int OpenUnnamed(const std::string& folder) {
     return fd;
 }
 
-// Gives the unnamed file a temporary name beside the target; false when every
-// tried name is taken or linking fails.
+// Gives the unnamed file a temporary name beside the target; false (and *name
+// empty) when every tried name is taken or linking fails.
 bool NameUnnamed(int fd, const std::string& target, std::string* name) {
     const std::string proc = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -100,8 +100,9 @@ bool NameUnnamed(int fd, const std::string& target, std::string* name) {
         if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name->c_str(), AT_SYMLINK_FOLLOW) == 0) {
             return true;
         }
-        if (errno != EEXIST) return false;
+        if (errno != EEXIST) break;
     }
+    name->clear();  // no name of ours exists
     return false;
 }
 
