@@ -6,6 +6,7 @@
 #include "app/archive_locator.h"
 #include "app/platform.h"
 #include "app/startup_message.h"
+#include "base/cp1252.h"
 #include "base/setting_names.h"
 
 namespace vendarion {
@@ -15,6 +16,7 @@ constexpr int kOutOfMemoryText = 1307;
 constexpr int kArchiveFailedText = 1325;
 constexpr int kOtherVersionText = 1337;
 constexpr int kOtherVersionQuestion = 1338;
+constexpr int kStoreSetAsideText = 1345;
 
 constexpr std::array<const char*, 4> kArchiveNames = {DataSet::kIndexFile, DataSet::kCodeFile,
                                                       DataSet::kListFile, DataSet::kDataFile};
@@ -54,6 +56,11 @@ bool Application::InitData(StartupServices& services, const StartupSwitches& swi
     const std::string program_path = services.platform.ProgramPath();
     NoteHardDiskCopy(services, program_path);
     stores_ = OpenPersonalStores(services.settings);
+    // A store that could not be read was kept aside and started afresh: said once.
+    for (const std::string& set_aside : stores_.set_aside) {
+        ShowStartupMessage(services.messages, kStoreSetAsideText, Utf8ToCp1252(set_aside),
+                           MessageIcon::kExclamation);
+    }
     if (data_set_ == nullptr) {
         ShowStartupMessage(services.messages, kOutOfMemoryText, MessageIcon::kStop);
         return false;

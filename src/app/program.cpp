@@ -11,8 +11,10 @@
 #include "app/drive_dialog.h"
 #include "app/installed_data.h"
 #include "app/linux_platform.h"
+#include "app/reported_settings.h"
 #include "app/settings_file.h"
 #include "app/startup_message.h"
+#include "base/atomic_file.h"
 #include "base/setting_names.h"
 #include "dial/alsa_audio_output.h"
 #include "personal/desktop_folder.h"
@@ -65,6 +67,7 @@ int RunProgram(int argc, char** argv) {
     QApplication application(argc, argv);
     UseProgramFont(application);
     SettingsFile settings(DefaultSettingsPath());
+    RemoveStaleTemporaries(settings.path());
     QtMessages messages;
     QtFileChooser files;
     LinuxPlatform platform;
@@ -99,8 +102,11 @@ int RunProgram(int argc, char** argv) {
         picture.exec();
     }
     const NotePlaces note_places = FindNotePlaces(platform.ProgramPath());
-    std::unique_ptr<MainWindow> window = MainWindow::Create(
-        {*data.Data(), data.Stores(), settings, messages, audio, lines, printers, files, note_places});
+    // The window's settings writes are no longer lost silently: the first failure is said.
+    ReportedSettings window_settings(settings, messages);
+    std::unique_ptr<MainWindow> window =
+        MainWindow::Create({*data.Data(), data.Stores(), window_settings, messages, audio, lines,
+                            printers, files, note_places});
     if (window == nullptr) {
         ShowStartupMessage(messages, kOutOfMemoryText, MessageIcon::kStop);
         return 1;

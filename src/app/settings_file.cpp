@@ -1,20 +1,86 @@
 #include "app/settings_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 #include "app/registry_text.h"
+#include "app/settings_encoding.h"
 #include "base/atomic_file.h"
 #include "base/cp1252.h"
 
 namespace vendarion {
+namespace {
+
+// The value lines of a settings file's bytes; false when its encoding is broken.
+bool ParseSettings(std::string_view bytes, std::vector<RegistryLine>* lines,
+                   SettingsEncoding* encoding) {
+    std::string utf8;
+    if (!DecodeSettingsText(bytes, &utf8, encoding)) return false;
+    *lines = ParseRegistryText(utf8);
+    return true;
+}
+
+bool ReadSettings(const std::string& path, std::vector<RegistryLine>* lines) {
+    std::string file;
+    SettingsEncoding encoding;
+    return ReadFileContents(path, &file) && ParseSettings(file, lines, &encoding);
+}
+
+bool ReadAll(int fd, std::string* contents) {
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        contents->append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+// Holds the exclusive advisory lock of the settings file that path leads to. Each
+// replacement puts a new file in place, so a lock taken on a file that was replaced
+// meanwhile is dropped and taken again on the current one.
+class SettingsLock {
+public:
+    explicit SettingsLock(const std::string& path) {
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) return;
+            struct stat locked {};
+            struct stat current {};
+            if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &locked) == 0 &&
+                ::stat(path.c_str(), &current) == 0 && locked.st_ino == current.st_ino &&
+                locked.st_dev == current.st_dev) {
+                fd_ = fd;
+            } else {
+                ::close(fd);
+            }
+        }
+    }
+    ~SettingsLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+
+    // The locked file, or -1 when it could not be opened and locked.
+    int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace
 
 std::string SettingsFile::ReadText(std::string_view name, std::string_view default_text) {
-    std::string file;
-    if (!ReadFileContents(path_, &file)) return std::string(default_text);
-    const auto lines = ParseRegistryText(file);
+    std::vector<RegistryLine> lines;
+    if (!ReadSettings(path_, &lines)) return std::string(default_text);
     const RegistryLine* value = FindRegistryValue(lines, name);
     if (value == nullptr || value->is_number) return std::string(default_text);
     std::string text = Utf8ToCp1252(value->text_value);
@@ -23,9 +89,8 @@ std::string SettingsFile::ReadText(std::string_view name, std::string_view defau
 }
 
 std::int32_t SettingsFile::ReadNumber(std::string_view name, std::int32_t default_value) {
-    std::string file;
-    if (!ReadFileContents(path_, &file)) return default_value;
-    const auto lines = ParseRegistryText(file);
+    std::vector<RegistryLine> lines;
+    if (!ReadSettings(path_, &lines)) return default_value;
     const RegistryLine* value = FindRegistryValue(lines, name);
     if (value == nullptr || !value->is_number) return default_value;
     return static_cast<std::int32_t>(value->number_value);
@@ -44,11 +109,21 @@ bool SettingsFile::WriteNumber(std::string_view name, std::int32_t number) {
 
 bool SettingsFile::WriteLine(std::string_view name, const std::string& line) {
     if (name.empty()) return false;
+    // Read, change and replace under the lock, so that a writer in another process
+    // never puts back values this one has just changed, and changes this one value
+    // only. A link is followed, so that the file it leads to is the one locked.
+    const std::string target = LinkTarget(path_);
+    if (target.empty()) return false;
+    const SettingsLock lock(target);
     std::string file;
-    if (!ReadFileContents(path_, &file)) return false;
-    auto lines = ParseRegistryText(file);
+    std::vector<RegistryLine> lines;
+    SettingsEncoding encoding;
+    if (lock.fd() < 0 || !ReadAll(lock.fd(), &file) || !ParseSettings(file, &lines, &encoding)) {
+        return false;
+    }
     SetRegistryValue(&lines, Cp1252ToUtf8(name), line);
-    return ReplaceFileContents(path_, JoinRegistryLines(lines), ReplaceMode::kReplaceExisting);
+    return ReplaceFileContents(target, EncodeSettingsText(JoinRegistryLines(lines), encoding),
+                               ReplaceMode::kReplaceExisting);
 }
 
 std::string DefaultSettingsPath() {

@@ -7,12 +7,15 @@
 //   "DialUsingTAPI"=dword:00000001
 //
 // UTF-8 on disk (texts are Windows-1252 inside the program; "\\" and "\"" escape a
-// backslash and a quote). Value names ignore letter case. The file stands for the
+// backslash and a quote); a UTF-16 file with a byte order mark is read too, and
+// written back as UTF-16. Value names ignore letter case. The file stands for the
 // registry key: when it is missing every read gives its default and every write
 // fails; the program never creates it (the set-up step does, as an installer would).
 // Every operation reads the file afresh, so hand edits take effect at once; every
-// write replaces the file whole through a temporary file, keeping lines it does not
-// understand. User-interface thread only.
+// write re-reads the file under an advisory lock (flock) and replaces it whole
+// through a temporary file, changing its one value and keeping every other line, so
+// that writers in several processes lose none of each other's values. A file that is
+// a symbolic link stays one. User-interface thread only.
 #pragma once
 
 #include <string>

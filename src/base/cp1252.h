@@ -17,4 +17,10 @@ std::string Cp1252ToUtf8(std::string_view text);
 bool Utf8ToCp1252(std::string_view text, std::string* out);
 std::string Utf8ToCp1252(std::string_view text);
 
+// Appends the UTF-8 form of a code point (at most 0x10FFFF).
+void AppendUtf8(char32_t cp, std::string* out);
+// Decodes one UTF-8 sequence at text[*pos] (*pos < text.size()); returns -1 (and
+// advances one byte) when the sequence is malformed, overlong or a surrogate.
+long DecodeUtf8(std::string_view text, std::size_t* pos);
+
 }  // namespace vendarion

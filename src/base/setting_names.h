@@ -52,6 +52,8 @@ inline constexpr TextSetting kInternetURL{"InternetURL", ""};
 inline constexpr NumberSetting kInternetPort{"InternetPort", 0};
 inline constexpr NumberSetting kOperateWithoutCGI{"OperateWithoutCGI", 0};
 inline constexpr NumberSetting kInternetRecPerPage{"InternetRecPerPage", 50};
+// Seconds without progress after which an Internet query gives up (code 10060).
+inline constexpr NumberSetting kInternetTimeout{"InternetTimeout", 30};
 inline constexpr TextSetting kPos{"Pos", ""};
 inline constexpr NumberSetting kZoomed{"Zoomed", 0};
 inline constexpr NumberSetting kToolbar{"Toolbar", 1};

@@ -36,6 +36,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vendarion::internet_format {
@@ -72,8 +73,30 @@ inline constexpr int kTextsPerRecordSent = 19;
 // The largest data block a reply may announce. Well above any page a client asks
 // for (1000 records of 19 texts of 255 bytes are under 5 MB); larger is refused.
 inline constexpr std::uint32_t kMaxDataSize = 64u << 20;
+// The longest text kept from a server: record texts, the error text and the status
+// text are cut to this many bytes (the data's own fields are shorter), so that
+// neither memory nor a message box follows what a server sends.
+inline constexpr std::size_t kMaxReplyText = 255;
+// The data a page may bring per record asked for: room for 32 texts of the longest
+// length, well above the 19 texts a record has.
+inline constexpr std::uint32_t kMaxDataPerRecord = 32 * (kMaxReplyText + 1);
+// At most this many header lines are read before the empty line.
+inline constexpr int kMaxHeaderLines = 100;
+
 // The most records a reply may hold (ten times the longest result list); more is
 // refused, so that a reply of tiny records cannot make the client build millions.
 inline constexpr std::uint32_t kMaxRecords = 10000;
+
+// The data a page of records_per_page records may bring (a request without a
+// number of records counts as the longest result list).
+constexpr std::uint32_t MaxPageData(int records_per_page) {
+    const auto records = static_cast<std::uint32_t>(
+        records_per_page > 0 && records_per_page < 1000 ? records_per_page : 1000);
+    return records * kMaxDataPerRecord;
+}
+
+// A text from a server as it may be printed or shown: control characters (and the
+// Windows-1252 bytes that stand for C1 controls) removed, cut to kMaxReplyText bytes.
+std::string CleanServerText(std::string_view text);
 
 }  // namespace vendarion::internet_format

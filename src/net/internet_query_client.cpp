@@ -41,6 +41,12 @@ bool LooksNumeric(std::string_view server) {
     return !server.empty() && !letters && std::count(server.begin(), server.end(), '.') == 3;
 }
 
+// A page may take this many stall times in all, so that a server trickling a byte
+// now and then cannot hold a query either.
+constexpr int kTotalPerStall = 10;
+// Longest stall time taken from the settings (an hour; keeps the milliseconds in range).
+constexpr int kMaxStallSeconds = 3600;
+
 }  // namespace
 
 InternetQueryClient::InternetQueryClient() : InternetQueryClient(ResolveWithSystem) {}
@@ -95,14 +101,22 @@ int InternetQueryClient::Exchange(const InternetRequest& request, InternetReply*
     InternetRequest sent = request;
     sent.version = internet_format::kVersion;
     const std::string bytes = RequestBytes(path_, FormBody(sent));
-    SocketChannel channel(wake_fd_, cancelled_);
+    const int stall_ms = stall_seconds_.load() * 1000;
+    SocketChannel channel(wake_fd_, cancelled_, {stall_ms, stall_ms * kTotalPerStall});
     if (const int code = channel.Connect(address_)) return code;
     if (const int code = channel.Send(bytes)) return code;
     RawReply raw;
-    if (const int code = ReceiveReply(channel, &raw, text)) return code;
+    const std::uint32_t max_data = internet_format::MaxPageData(sent.records_per_page);
+    if (const int code = ReceiveReply(channel, max_data, &raw, text)) return code;
     channel.Close();
     if (cancelled_.load()) return internet_error::kCancelled;
     return DecodeReply(raw, reply, text);
+}
+
+void InternetQueryClient::SetTimeout(int stall_seconds) {
+    stall_seconds_.store(stall_seconds >= 1 && stall_seconds <= kMaxStallSeconds
+                             ? stall_seconds
+                             : kDefaultStallSeconds);
 }
 
 void InternetQueryClient::Cancel() {

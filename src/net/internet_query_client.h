@@ -22,6 +22,8 @@ namespace vendarion {
 
 class InternetQueryClient {
 public:
+    static constexpr int kDefaultStallSeconds = 30;
+
     // Resolves a host name to an IPv4 address; false when it cannot.
     using Resolver = std::function<bool(const std::string& host, in_addr* address)>;
 
@@ -49,6 +51,11 @@ public:
     // reply, or an error code (internet_error.h); the reply then holds no records.
     [[nodiscard]] int Query(const InternetRequest& request, InternetReply* reply);
 
+    // The bound of every wait of later queries: no progress for stall_seconds, or a
+    // page taking ten times as long, ends a query with code 10060. Values below 1
+    // take the default of 30 seconds. Called while no query runs.
+    void SetTimeout(int stall_seconds);
+
     // Ends the running query (and any later one until BeginSearch) with code 7.
     void Cancel();
 
@@ -65,6 +72,7 @@ private:
     std::string path_;
     int wake_fd_ = -1;
     std::atomic<bool> cancelled_{false};
+    std::atomic<int> stall_seconds_{kDefaultStallSeconds};
 
     mutable std::mutex error_mutex_;
     int last_error_ = 0;

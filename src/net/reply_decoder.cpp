@@ -14,12 +14,12 @@ namespace format = internet_format;
 
 void StoreText(int k, std::string_view text, InternetEntry* record) {
     if (k < kEntryFieldCount) {
-        record->entry.fields[static_cast<std::size_t>(k)] = text;
+        record->entry.fields[static_cast<std::size_t>(k)] = format::CleanServerText(text);
     } else if (k == format::kLevelText) {
         // Clamped to the levels there are, so a row never gets an absurd indentation.
         record->entry.level = std::clamp(DecimalPrefix(text), 0, kDeepestLevel);
     } else if (k == format::kExtraText) {
-        record->extra = text;
+        record->extra = format::CleanServerText(text);
     } else if (k == format::kFlagText) {
         record->entry.flag = DecimalPrefix(text) != 0 ? 1 : 0;
     }
@@ -59,7 +59,7 @@ int DecodeReply(const RawReply& raw, InternetReply* reply, std::string* text) {
     if (raw.header.kind == format::kKindError) {
         const auto code = static_cast<std::int32_t>(raw.header.code_or_total);
         if (code == internet_error::kSuccess) return internet_error::kBadFormat;
-        if (!data.empty()) *text = std::string(data.CString(0, data.size()));
+        if (!data.empty()) *text = format::CleanServerText(data.CString(0, data.size()));
         return code;
     }
     if (raw.header.kind != format::kKindRecords) return internet_error::kBadFormat;

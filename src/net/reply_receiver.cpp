@@ -95,7 +95,7 @@ int CheckHeaderLine(std::string_view line, int* count, std::string* text) {
         const std::int32_t status = DecimalPrefix(rest);
         if (status < 100 || status > 999) return internet_error::kBadFormat;
         if (status != format::kStatusOk) {
-            *text = std::string(rest);
+            *text = format::CleanServerText(rest);
             return status;
         }
     } else if (StartsWithNoCase(line, "Content-Type:")) {
@@ -117,12 +117,18 @@ int CheckHeaderLine(std::string_view line, int* count, std::string* text) {
 }  // namespace
 
 int ReceiveReply(ByteSource& source, RawReply* raw, std::string* text) {
+    return ReceiveReply(source, format::kMaxDataSize, raw, text);
+}
+
+int ReceiveReply(ByteSource& source, std::uint32_t max_data_size, RawReply* raw,
+                 std::string* text) {
     *raw = {};
     text->clear();
     BufferedSource in(source);
     std::string line;
     int count = 0;
-    for (;;) {
+    for (int lines = 0;; ++lines) {
+        if (lines == format::kMaxHeaderLines) return internet_error::kBadFormat;
         if (const int code = ReadLine(in, &line)) return code;
         if (line.empty()) break;
         if (const int code = CheckHeaderLine(line, &count, text)) return code;
@@ -140,7 +146,9 @@ int ReceiveReply(ByteSource& source, RawReply* raw, std::string* text) {
     raw->header.texts_per_record = field(format::kTextsPerRecord);
     raw->header.record_count = field(format::kRecordCount);
     raw->header.data_size = field(format::kDataSize);
-    if (raw->header.data_size > format::kMaxDataSize) return internet_error::kBadFormat;
+    if (raw->header.data_size > std::min(max_data_size, format::kMaxDataSize)) {
+        return internet_error::kBadFormat;
+    }
     if (!in.Read(raw->header.data_size, &raw->data)) return in.Error();
     return 0;
 }

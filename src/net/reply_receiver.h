@@ -4,6 +4,7 @@
 // really received.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "net/byte_source.h"
@@ -13,14 +14,19 @@ namespace vendarion {
 
 // Returns 0 with the header and the complete data in *raw, or an error code:
 //   a status other than 200: that status, with the status line from the status
-//     number on in *text; a status line without a status number of 100-999: 8;
+//     number on in *text (cleaned with CleanServerText); a status line without a status number of
+//     100-999: 8;
 //   a header line of 1023 or more bytes before its CR LF: 5;
 //   a Content-Type without "application/vendarion", a Content-Length below 32, or
-//     other than exactly one status, type and length line: 8;
+//     other than exactly one status, type and length line, or more than
+//     internet_format::kMaxHeaderLines header lines: 8;
 //   the connection closing before the header lines, the reply header or the
 //     announced data are complete: 5;
 //   a data size above internet_format::kMaxDataSize: 8;
 //   a failed receive: its code.
 [[nodiscard]] int ReceiveReply(ByteSource& source, RawReply* raw, std::string* text);
+// The same with a smaller bound of the data size (a page's bound, MaxPageData).
+[[nodiscard]] int ReceiveReply(ByteSource& source, std::uint32_t max_data_size, RawReply* raw,
+                               std::string* text);
 
 }  // namespace vendarion

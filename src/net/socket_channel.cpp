@@ -4,8 +4,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <utility>
 
 #include "net/internet_error.h"
 
@@ -19,6 +21,12 @@ void Drain(int fd) {
 }
 
 }  // namespace
+
+SocketChannel::SocketChannel(int wake_fd, const std::atomic<bool>& cancelled, ChannelBounds bounds)
+    : wake_fd_(wake_fd),
+      cancelled_(cancelled),
+      bounds_(bounds),
+      start_(std::chrono::steady_clock::now()) {}
 
 int SocketChannel::Connect(const sockaddr_in& address) {
     Close();
@@ -71,10 +79,27 @@ void SocketChannel::Close() {
 }
 
 int SocketChannel::Wait(short events) {
+    using Clock = std::chrono::steady_clock;
+    using std::chrono::milliseconds;
+    const Clock::time_point begin = Clock::now();
     for (;;) {
         if (cancelled_.load()) return internet_error::kCancelled;
+        // The time left of the nearer bound.
+        const auto elapsed = [](Clock::time_point since) {
+            return std::chrono::duration_cast<milliseconds>(Clock::now() - since).count();
+        };
+        bool bounded = false;
+        long long left = 0;
+        for (const auto& [bound, since] :
+             {std::pair{bounds_.stall_ms, begin}, std::pair{bounds_.total_ms, start_}}) {
+            if (bound <= 0) continue;
+            const long long remaining = bound - elapsed(since);
+            left = bounded ? std::min(left, remaining) : remaining;
+            bounded = true;
+        }
+        if (bounded && left <= 0) return SocketErrorCode(ETIMEDOUT, SocketStep::kReceive);
         pollfd fds[2] = {{fd_, events, 0}, {wake_fd_, POLLIN, 0}};
-        const int ready = poll(fds, 2, -1);
+        const int ready = poll(fds, 2, bounded ? static_cast<int>(std::min(left, 1LL << 30)) : -1);
         if (ready < 0 && errno != EINTR) return SocketErrorCode(errno, SocketStep::kReceive);
         if (ready <= 0) continue;
         if (fds[0].revents != 0) return 0;

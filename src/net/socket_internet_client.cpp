@@ -9,7 +9,10 @@ bool SocketInternetClient::Connect(std::string_view server, std::string_view url
 
 bool SocketInternetClient::NextPage(const InternetQuery& query, int page, InternetPage* out) {
     *out = {};
-    if (page == 0) client_.BeginSearch();
+    if (page == 0) {
+        client_.BeginSearch();
+        client_.SetTimeout(query.timeout_seconds);
+    }
     InternetRequest request;
     request.name = query.name;
     request.first_name = query.first_name;

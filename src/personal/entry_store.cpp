@@ -92,7 +92,12 @@ bool EntryStore::Load(const std::string& path) {
         for (std::string& field : slot.entry.fields) {
             if (!ReadText(bytes, &offset, &field)) return false;
         }
-        if (!ReadI32(bytes, &offset, &slot.entry.level)) return false;
+        // Levels outside the sub-entry depths come only from damage; refusing them
+        // keeps absurd values away from every use of the level.
+        if (!ReadI32(bytes, &offset, &slot.entry.level) || slot.entry.level < 0 ||
+            slot.entry.level > kDeepestLevel) {
+            return false;
+        }
         if (!bytes.U8(offset++, &slot.entry.flag)) return false;
         if (!ReadText(bytes, &offset, &slot.note_text)) return false;
         if (!ReadI32(bytes, &offset, &slot.value)) return false;

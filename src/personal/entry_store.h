@@ -20,7 +20,8 @@ class EntryStore {
 public:
     // Replaces the whole content from the file. False for an empty path, an
     // unreadable file, a wrong magic, a negative or impossible count, a truncated
-    // record or bytes after the last record; the store is then left empty.
+    // record, a level outside 0-7 or bytes after the last record; the store is then
+    // left empty.
     [[nodiscard]] bool Load(const std::string& path);
     // Writes the store through a temporary file renamed over path: 0 on success, -1
     // when anything failed, and then the old file is unchanged.

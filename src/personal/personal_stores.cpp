@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "base/atomic_file.h"
 #include "base/setting_names.h"
 
 namespace vendarion {
@@ -27,16 +28,30 @@ std::unique_ptr<EntryStore> OpenEntryStore(const std::string& path) {
     return store;
 }
 
+std::unique_ptr<EntryStore> OpenOrRenewEntryStore(const std::string& path,
+                                                  std::string* set_aside_path) {
+    set_aside_path->clear();
+    RemoveStaleTemporaries(path);
+    if (auto store = OpenEntryStore(path)) return store;
+    // A regular file that does not load is kept under a name of its own, never
+    // replaced; a path that is no regular file failed its first save and stays so.
+    if (!IsRegularFile(path) || !SetFileAside(path, set_aside_path)) return nullptr;
+    return OpenEntryStore(path);
+}
+
 PersonalStores OpenPersonalStores(Settings& settings) {
     PersonalStores stores;
     const std::string folder = Read(settings, setting::kHardDiskAppPath);
     if (folder.empty()) return stores;
     const std::string phone_book_path = folder + std::string(kPhoneBookFileName);
-    stores.phone_book = OpenEntryStore(phone_book_path);
+    std::string set_aside;
+    stores.phone_book = OpenOrRenewEntryStore(phone_book_path, &set_aside);
     if (stores.phone_book != nullptr) stores.phone_book_path = phone_book_path;
+    if (!set_aside.empty()) stores.set_aside.push_back(set_aside);
     const std::string notes_path = FolderPart(phone_book_path) + std::string(kNoteStoreFileName);
-    stores.notes = OpenEntryStore(notes_path);
+    stores.notes = OpenOrRenewEntryStore(notes_path, &set_aside);
     if (stores.notes != nullptr) stores.notes_path = notes_path;
+    if (!set_aside.empty()) stores.set_aside.push_back(set_aside);
     return stores;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/settings.h"
 #include "personal/entry_store.h"
@@ -20,12 +21,21 @@ struct PersonalStores {
     std::string phone_book_path;
     std::unique_ptr<EntryStore> notes;  // null when absent
     std::string notes_path;
+    // The new names of store files that could not be read and were set aside.
+    std::vector<std::string> set_aside;
 };
 
 // Opens one store at path: a missing file (a folder of that name counts as missing)
 // is first saved empty. Null when that save or the load fails; a damaged file is
 // left untouched.
 std::unique_ptr<EntryStore> OpenEntryStore(const std::string& path);
+
+// As above, but a file that does not load is first moved aside (SetFileAside) and
+// the store starts empty; *set_aside_path then holds the file's new name. Null when
+// the file cannot be moved (it stays untouched) or the fresh store cannot be saved.
+// Temporary files left by killed writers of path are removed first.
+std::unique_ptr<EntryStore> OpenOrRenewEntryStore(const std::string& path,
+                                                  std::string* set_aside_path);
 
 // Both stores from the folder in HardDiskAppPath: the phone book in that folder, the
 // notes in the folder part of the phone book path.

@@ -88,7 +88,9 @@ int StartPosition(BookList& books, const SearchCursor& cursor) {
         case NameMode::kExact:
             return table.Find(cursor.book, cursor.name_range.low, -2);
         case NameMode::kPhonetic:
-            return table.Find(cursor.book, cursor.candidates.At(0) - 1, -1);
+            // Ids are word numbers + 1; a damaged table's id below 1 starts at the
+            // first surname instead of wrapping around.
+            return table.Find(cursor.book, std::max(cursor.candidates.At(0), 1) - 1, -1);
         case NameMode::kNormalComplete:
         case NameMode::kExactComplete:
         case NameMode::kNameParts:

@@ -23,8 +23,9 @@ struct InternetQuery {
     std::string area_code;
     std::string street;
     int records_per_page = 50;
-    bool phonetic = false;  // surname mode "Phonetisch"
-    bool exact = false;     // surname mode "Exakt"
+    int timeout_seconds = 30;  // no progress for this long ends a page with 10060
+    bool phonetic = false;     // surname mode "Phonetisch"
+    bool exact = false;        // surname mode "Exakt"
 };
 
 // One reply page.

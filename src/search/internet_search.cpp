@@ -34,6 +34,7 @@ InternetStart PrepareInternetSearch(Settings& settings, InternetClient& client, 
         *connected = true;
     }
     query->records_per_page = Read(settings, setting::kInternetRecPerPage);
+    query->timeout_seconds = Read(settings, setting::kInternetTimeout);
     return InternetStart::kReady;
 }
 

@@ -1,5 +1,7 @@
 #include "search/result_line.h"
 
+#include <algorithm>
+
 namespace vendarion {
 namespace {
 
@@ -28,7 +30,9 @@ std::string PhoneCell(std::string_view phone, std::string_view call_addition) {
 }
 
 std::string NameCell(std::string_view name, int level) {
-    std::string cell(level > 1 ? static_cast<std::size_t>(2 * (level - 1)) : 0, ' ');
+    // Levels beyond the deepest sub-entry (from a damaged store) indent no further.
+    const int depth = std::clamp(level, 1, kDeepestLevel) - 1;
+    std::string cell(static_cast<std::size_t>(2 * depth), ' ');
     cell += name;
     return cell;
 }

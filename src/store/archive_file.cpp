@@ -5,21 +5,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <limits>
 
 #include "base/ascii_text.h"
 #include "store/archive_format.h"
+#include "store/mapping_guard.h"
 
 namespace vendarion {
 namespace {
 
 using namespace archive_format;
 
-// strnicmp over the 80-byte name field: equal up to the first zero of either.
-bool NameEquals(std::string_view stored, std::string_view wanted) {
-    return EqualIgnoringAsciiCase(stored, wanted.substr(0, kNameWidth));
+// Names compare over the 80-byte name field, ignoring ASCII letter case.
+std::string FoldedName(std::string_view name) {
+    std::string folded(name.substr(0, kNameWidth));
+    for (char& c : folded) c = LowerAscii(c);
+    return folded;
 }
 
 }  // namespace
@@ -58,6 +62,7 @@ bool ArchiveFile::Open(const std::string& path) {
     ::madvise(mapping, static_cast<std::size_t>(size), MADV_RANDOM);
     base_ = static_cast<const std::uint8_t*>(mapping);
     size_ = size;
+    (void)GuardMapping(base_, static_cast<std::size_t>(size_));
     if (!CheckDirectory()) {
         Close();
         last_error_ = EINVAL;
@@ -81,7 +86,7 @@ bool ArchiveFile::CheckDirectory() {
     if (size_ < kTrailerSize || !file.U32(size_ - kTrailerSize, &directory)) return false;
     if (directory > size_ - kTrailerSize) return false;
     const std::uint64_t count = (size_ - kTrailerSize - directory) / kEntrySize;
-    if (count > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) return false;
+    if (count > static_cast<std::uint64_t>(kMaxEntries)) return false;
     directory_offset_ = directory;
     entry_count_ = static_cast<int>(count);
     for (int i = 0; i < entry_count_; ++i) {
@@ -90,6 +95,7 @@ bool ArchiveFile::CheckDirectory() {
         const std::uint32_t length = LoadU32(base_ + entry + kEntryLength);
         if (!file.Contains(offset, length)) return false;
     }
+    IndexNames();
     version_ = {1, 1};
     ByteView version;
     if (Find(kVersionMember, &version)) {
@@ -99,10 +105,23 @@ bool ArchiveFile::CheckDirectory() {
     return true;
 }
 
+void ArchiveFile::IndexNames() {
+    names_.clear();
+    names_.reserve(static_cast<std::size_t>(entry_count_));
+    for (int i = 0; i < entry_count_; ++i) names_.push_back({FoldedName(EntryName(i)), i});
+    std::sort(names_.begin(), names_.end(), [](const NameIndexEntry& a, const NameIndexEntry& b) {
+        return a.folded_name != b.folded_name ? a.folded_name < b.folded_name : a.entry < b.entry;
+    });
+}
+
+bool ArchiveFile::Faulted() const { return IsOpen() && MappingFaulted(base_); }
+
 void ArchiveFile::Close() {
     if (base_ != nullptr) {
+        UnguardMapping(base_);
         ::munmap(const_cast<std::uint8_t*>(base_), static_cast<std::size_t>(size_));
     }
+    names_.clear();
     base_ = nullptr;
     size_ = 0;
     directory_offset_ = 0;
@@ -130,13 +149,14 @@ std::uint32_t ArchiveFile::EntryOffset(int i) const {
 }
 
 bool ArchiveFile::Find(std::string_view name, ByteView* member) const {
-    for (int i = 0; i < entry_count_; ++i) {
-        if (NameEquals(EntryName(i), name)) {
-            *member = EntryMember(i);
-            return true;
-        }
-    }
-    return false;
+    const std::string wanted = FoldedName(name);
+    const auto found = std::lower_bound(names_.begin(), names_.end(), wanted,
+                                        [](const NameIndexEntry& entry, const std::string& key) {
+                                            return entry.folded_name < key;
+                                        });
+    if (found == names_.end() || found->folded_name != wanted) return false;
+    *member = EntryMember(found->entry);
+    return true;
 }
 
 ByteView ArchiveFile::Member(std::string_view name) const {

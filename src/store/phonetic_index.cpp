@@ -44,8 +44,12 @@ std::string_view PhoneticIndex::Code(int entry) const {
 PhoneticIds PhoneticIndex::Ids(int entry) const {
     if (entry < 0 || entry >= count_) return {};
     const std::uint8_t* record = entries_.data() + static_cast<std::size_t>(entry) * kEntrySize;
-    return {id_array_.Sub(static_cast<std::uint64_t>(LoadI32(record + kFirst)) * kIdSize,
-                          static_cast<std::uint64_t>(LoadI16(record + kCount)) * kIdSize)};
+    const std::int32_t first = LoadI32(record + kFirst);
+    const std::int16_t count = LoadI16(record + kCount);
+    // A negative index or count comes only from damage: no ids, before any arithmetic.
+    if (first < 0 || count < 0) return {};
+    return {id_array_.Sub(static_cast<std::uint64_t>(first) * kIdSize,
+                          static_cast<std::uint64_t>(count) * kIdSize)};
 }
 
 int PhoneticIndex::FindCode(std::string_view code) const {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -62,6 +63,32 @@ constexpr int kHintMilliseconds = 4000;
 constexpr int kColumnSpacing = 8;
 constexpr int kBannerIndent = 12;
 constexpr int kBannerMargin = 6;
+
+// The smallest window a saved placement is widened to.
+constexpr int kSmallestSide = 200;
+
+// A saved placement inside the available area of the screen it overlaps most (the
+// primary screen when it overlaps none), so that a damaged or stale value can
+// neither make a window of absurd size nor put it out of sight.
+QRect FitToScreens(const QRect& saved, const QScreen* primary) {
+    QRect area = primary->availableGeometry();
+    qint64 best = -1;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect overlap = screen->availableGeometry().intersected(saved);
+        const qint64 size = overlap.isEmpty() ? 0 : qint64{overlap.width()} * overlap.height();
+        if (size > best && size > 0) {
+            best = size;
+            area = screen->availableGeometry();
+        }
+    }
+    const int width =
+        std::clamp(saved.width(), std::min(kSmallestSide, area.width()), area.width());
+    const int height =
+        std::clamp(saved.height(), std::min(kSmallestSide, area.height()), area.height());
+    const int x = std::clamp(saved.x(), area.left(), area.left() + area.width() - width);
+    const int y = std::clamp(saved.y(), area.top(), area.top() + area.height() - height);
+    return {x, y, width, height};
+}
 
 QString RefusedCharacterHint() {
     return QStringLiteral("Dieses Zeichen kommt in den Verzeichnisdaten nicht vor.");
@@ -371,7 +398,7 @@ void MainWindow::RestorePlacement() {
     int width = 0;
     int height = 0;
     if (std::sscanf(pos.c_str(), "%d,%d,%d,%d", &x, &y, &width, &height) == 4) {
-        setGeometry(x, y, width, height);
+        setGeometry(FitToScreens(QRect(x, y, width, height), screen()));
     } else {
         // The first start: a size that suits the screen.
         const QSize room = screen()->availableSize();

@@ -1,7 +1,10 @@
 #include "app/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "base/setting_names.h"
@@ -124,6 +127,98 @@ TEST_F(SettingsFileTest, DuplicateNamesCollapseToOneLineOnWrite) {
     const std::string file = test::ReadFile(path_);
     EXPECT_EQ(file.find("atindex"), file.rfind("atindex"));
     EXPECT_EQ(Read(settings_, setting::kTATIndex), 3);
+}
+
+// A registry export as other systems write it: UTF-16 little-endian with a byte
+// order mark and CR LF line ends.
+std::string Utf16LeExport(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
+TEST(SettingsFileEncoding, Utf16IsReadAndWrittenBackAsUtf16) {
+    test::TempDir dir;
+    const std::string path = dir.File("Vendarion.reg");
+    test::WriteFile(path, Utf16LeExport(u"Windows Registry Editor Version 5.00\r\n\r\n"
+                                        u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Morvanta\\Vendarion]\r\n"
+                                        u"\"DialVorwahl\"=\"030\"\r\n"
+                                        u"\"TAPIModem\"=\"M\u00fcller \U0001F4DE\"\r\n"));
+    SettingsFile settings(path);
+    EXPECT_EQ(Read(settings, setting::kDialVorwahl), "030");
+    EXPECT_EQ(Read(settings, setting::kTAPIModem), "M\xFCller ?");
+    ASSERT_TRUE(Write(settings, setting::kDialAmt, "0"));
+    EXPECT_EQ(test::ReadFile(path),
+              Utf16LeExport(u"Windows Registry Editor Version 5.00\r\n\r\n"
+                            u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Morvanta\\Vendarion]\r\n"
+                            u"\"DialVorwahl\"=\"030\"\r\n"
+                            u"\"TAPIModem\"=\"M\u00fcller \U0001F4DE\"\r\n"
+                            u"\"DialAmt\"=\"0\"\r\n"));
+}
+
+TEST(SettingsFileEncoding, BrokenUtf16IsNeitherReadNorWritten) {
+    test::TempDir dir;
+    const std::string path = dir.File("Vendarion.reg");
+    const std::string broken = Utf16LeExport(u"\"DialAmt\"=\"0\"\r\n") + "\x00\xD8" + "x";
+    test::WriteFile(path, broken);
+    SettingsFile settings(path);
+    EXPECT_EQ(Read(settings, setting::kDialAmt), "");
+    EXPECT_FALSE(Write(settings, setting::kDialVorwahl, "030"));
+    EXPECT_EQ(test::ReadFile(path), broken);
+}
+
+TEST(SettingsFileEncoding, AUtf8MarkIsKept) {
+    test::TempDir dir;
+    const std::string path = dir.File("Vendarion.reg");
+    test::WriteFile(path, "\xEF\xBB\xBF\"DialAmt\"=\"0\"\n");
+    SettingsFile settings(path);
+    EXPECT_EQ(Read(settings, setting::kDialAmt), "0");
+    ASSERT_TRUE(Write(settings, setting::kDialAmt, "9"));
+    EXPECT_EQ(test::ReadFile(path), "\xEF\xBB\xBF\"DialAmt\"=\"9\"\n");
+}
+
+TEST_F(SettingsFileTest, ALinkedFileStaysALinkAndItsTargetChanges) {
+    const std::string target = dir_.File("dotfiles/Vendarion.reg");
+    std::filesystem::create_directory(dir_.File("dotfiles"));
+    std::filesystem::rename(path_, target);
+    std::filesystem::create_symlink("../dotfiles/Vendarion.reg", path_);
+    ASSERT_TRUE(Write(settings_, setting::kDialVorwahl, "089"));
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    SettingsFile linked_target(target);
+    EXPECT_EQ(Read(linked_target, setting::kDialVorwahl), "089");
+}
+
+TEST_F(SettingsFileTest, TwoProcessesWritingAtOnceLoseNoValue) {
+    constexpr int kRounds = 150;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SettingsFile own(path_);
+        bool ok = true;
+        for (int i = 0; i < kRounds; ++i)
+            ok = own.WriteNumber("Child" + std::to_string(i), i) && ok;
+        ::_exit(ok ? 0 : 1);
+    }
+    bool ok = true;
+    for (int i = 0; i < kRounds; ++i)
+        ok = settings_.WriteNumber("Parent" + std::to_string(i), i) && ok;
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    int missing = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        if (settings_.ReadNumber("Child" + std::to_string(i), -1) != i) ++missing;
+        if (settings_.ReadNumber("Parent" + std::to_string(i), -1) != i) ++missing;
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.File("Morvanta")),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file left";
 }
 
 TEST(SettingsFileCreate, CreatesFoldersOnceAndLeavesAnExistingFileAlone) {

@@ -12,6 +12,7 @@
 #include "app/linux_platform.h"
 #include "base/atomic_file.h"
 #include "base/setting_names.h"
+#include "personal/entry_store.h"
 #include "sample_data_set.h"
 #include "support/fake_platform.h"
 #include "support/memory_settings.h"
@@ -251,18 +252,43 @@ TEST_F(StartupTest, PersonalStoresExistOnlyForAHardDiskCopy) {
 
 TEST_F(StartupTest, AStoreKeptBesideTheProgramComesAlongToTheUserFolder) {
     WriteData("bin");
-    ASSERT_TRUE(ReplaceFileContents(dir_.File("bin/PhoneBook.vdr"), "old book"));
-    ASSERT_TRUE(ReplaceFileContents(dir_.File("user/Memolet.vdr"), "newer notes"));
-    ASSERT_TRUE(ReplaceFileContents(dir_.File("bin/Memolet.vdr"), "old notes"));
+    // Stores that load, so that they are kept as they are.
+    const auto store_of = [](const char* name) {
+        EntryStore store;
+        SubscriberEntry entry;
+        entry[EntryField::kName] = name;
+        store.Insert(entry, "", -1);
+        return store.Encode();
+    };
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("bin/PhoneBook.vdr"), store_of("old book")));
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("user/Memolet.vdr"), store_of("newer notes")));
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("bin/Memolet.vdr"), store_of("old notes")));
     (void)Write(settings_, setting::kHardDiskAppPath, dir_.path() + "/bin/");
     (void)Init();
     std::string bytes;
     ASSERT_TRUE(ReadFileContents(dir_.File("user/PhoneBook.vdr"), &bytes));
-    EXPECT_EQ(bytes, "old book");
+    EXPECT_EQ(bytes, store_of("old book"));
     // The old file stays, and a store already in the user folder is not replaced.
     EXPECT_TRUE(ReadFileContents(dir_.File("bin/PhoneBook.vdr"), &bytes));
     ASSERT_TRUE(ReadFileContents(dir_.File("user/Memolet.vdr"), &bytes));
-    EXPECT_EQ(bytes, "newer notes");
+    EXPECT_EQ(bytes, store_of("newer notes"));
+    EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(StartupTest, AStoreThatCannotBeReadIsSetAsideAndSaidOnce) {
+    WriteData("bin");
+    ASSERT_TRUE(ReplaceFileContents(dir_.File("user/PhoneBook.vdr"), "not a phone book"));
+    (void)Write(settings_, setting::kHardDiskAppPath, dir_.path() + "/bin/");
+    (void)Init();
+    ASSERT_NE(application_.Stores().phone_book, nullptr);
+    EXPECT_EQ(application_.Stores().phone_book->Count(), 0);
+    ASSERT_EQ(messages_.ShownIds(), std::vector<int>{1345});
+    EXPECT_EQ(messages_.Shown()[0].icon, MessageIcon::kExclamation);
+    EXPECT_NE(messages_.Shown()[0].text.find(dir_.File("user/PhoneBook.vdr.defekt-")),
+              std::string::npos);
+    std::string bytes;
+    ASSERT_TRUE(ReadFileContents(dir_.File("user/PhoneBook.vdr"), &bytes));
+    EXPECT_EQ(bytes, std::string("\x88\x02\x12\x00\x00\x00\x00\x00", 8));
 }
 
 TEST(LinuxPlatformTest, TheUserDataFolderIsMadeUnderXdgDataHome) {

@@ -4,15 +4,18 @@
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <future>
+#include <thread>
 
 #include "base/cp1252.h"
 #include "net/internet_error.h"
 #include "net/reply_writer.h"
+#include "net/socket_channel.h"
 #include "reply_bytes.h"
 #include "scripted_server.h"
 
@@ -191,6 +194,52 @@ TEST(InternetQueryClient, AResetConnectionIsSocketError10054) {
     const Result result = QueryServer(server);
     EXPECT_EQ(result.code, 10054);
     EXPECT_EQ(result.text, "Die WINSOCK.DLL meldet den Fehler 10054");
+}
+
+TEST(InternetQueryClient, ASilentServerEndsTheQueryWithTheTimeOut) {
+    ScriptedServer server([](ScriptedServer& self, ScriptedServer::Connection& connection) {
+        ScriptedServer::Send(connection, "HTTP/1.0 200 OK\r\n");
+        self.Stall(connection);
+    });
+    InternetQueryClient client;
+    ASSERT_EQ(client.Initialise("127.0.0.1", "/q", server.Port()), 0);
+    client.SetTimeout(1);
+    const Clock::time_point start = Clock::now();
+    const Result result = QueryOnce(client);
+    EXPECT_EQ(result.code, 10060);
+    EXPECT_EQ(result.text, "Die WINSOCK.DLL meldet den Fehler 10060");
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(900));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(SocketChannel, ATricklingServerIsEndedByTheTotalBound) {
+    ScriptedServer server(
+        [](ScriptedServer&, ScriptedServer::Connection& connection) {
+            for (int i = 0; i < 40; ++i) {
+                if (send(connection.fd, "x", 1, MSG_NOSIGNAL) != 1) return;
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        },
+        false);
+    const int wake = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    ASSERT_GE(wake, 0);
+    const std::atomic<bool> cancelled{false};
+    SocketChannel channel(wake, cancelled, {300, 600});
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(server.Port()));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(channel.Connect(address), 0);
+    const Clock::time_point start = Clock::now();
+    Received received;
+    std::uint8_t byte = 0;
+    int bytes = 0;
+    while ((received = channel.Receive(&byte, 1)).count == 1) ++bytes;
+    EXPECT_EQ(received.error, 10060);
+    EXPECT_GT(bytes, 3) << "each byte is progress";
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1500));
+    channel.Close();
+    close(wake);
 }
 
 // Runs a query on another thread, cancels it once the server has reached its mark

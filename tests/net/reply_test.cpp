@@ -192,6 +192,50 @@ TEST(Reply, AnAbsurdSizeIsRefusedBeforeAnyDataIsRead) {
     EXPECT_LE(raw.data.capacity(), 8192u);
 }
 
+TEST(Reply, AServersTextsLoseControlsAndAreCutBeforeTheyAreShown) {
+    const std::string hostile = "\x1B[31mrot\x1B]0;Titel\x07 \x9D" + std::string("ok\r\n", 4);
+    Outcome outcome = Exchange(
+        HttpReply(ReplyHeader(0, 2000, 0, 0, static_cast<std::uint32_t>(hostile.size() + 1)) +
+                  hostile + std::string(1, '\0')));
+    EXPECT_EQ(outcome.code, 2000);
+    EXPECT_EQ(outcome.text, "[31mrot]0;Titel ok");
+
+    const std::string long_text(60000, 'x');
+    outcome = Exchange(HttpReply(ReplyHeader(0, 2000, 0, 0, 60001) + long_text + '\0'));
+    EXPECT_EQ(outcome.text.size(), internet_format::kMaxReplyText);
+
+    outcome = Exchange("HTTP/1.0 500 \x1B[2JKaputt\x08\r\n\r\n");
+    EXPECT_EQ(outcome.code, 500);
+    EXPECT_EQ(outcome.text, "500 [2JKaputt");
+
+    // Record texts too: fields are cut at the length stored fields can have.
+    const std::string data = Record({"Mei\x1B[1mer", std::string(5000, 'n'), "", "", "", "", "", "",
+                                     "", "", "", "", "", "", "", "", "3", "", "0"});
+    outcome = Exchange(
+        HttpReply(ReplyHeader(3, 1, 19, 1, static_cast<std::uint32_t>(data.size())) + data));
+    ASSERT_EQ(outcome.code, 0);
+    ASSERT_EQ(outcome.reply.entries.size(), 1u);
+    EXPECT_EQ(outcome.reply.entries[0].entry[EntryField::kName], "Mei[1mer");
+    EXPECT_EQ(outcome.reply.entries[0].entry[EntryField::kFirstName].size(),
+              internet_format::kMaxReplyText);
+}
+
+TEST(Reply, APageBringsNoMoreDataThanItsRowsNeedAndFewHeaderLines) {
+    const std::uint32_t bound = internet_format::MaxPageData(50);
+    EXPECT_LE(bound, 1u << 20);
+    EXPECT_EQ(internet_format::MaxPageData(0), internet_format::MaxPageData(1000));
+    for (const std::uint32_t size : {bound, bound + 1}) {
+        const std::string bytes = HttpReply(ReplyHeader(3, 1, 19, 1, size));
+        MemorySource source(bytes);
+        RawReply raw;
+        std::string text;
+        EXPECT_EQ(ReceiveReply(source, bound, &raw, &text), size > bound ? 8 : 5) << size;
+    }
+    std::string lines = "HTTP/1.0 200 OK\r\n";
+    for (int i = 0; i < 200; ++i) lines += "X-Filler: " + std::to_string(i) + "\r\n";
+    EXPECT_EQ(Code(lines), 8);
+}
+
 TEST(Reply, MalformedRecordsAreAFormatError) {
     const std::string one = Record({"a", "b"});
     const auto reply = [](std::uint32_t kind, std::uint32_t texts, std::uint32_t records,

@@ -46,7 +46,7 @@ std::vector<std::string> CursorHeadings() {
                          "Friseur"});
 }
 
-CursorBooks::CursorBooks(const std::vector<BookEntry>& entries) {
+CursorBooks::CursorBooks(const std::vector<BookEntry>& entries, const MemberEdit& edit) {
     SampleDataSet data = MakeSampleDataSet();
     data.surnames = CursorSurnames();
     data.first_names = CursorFirstNames();
@@ -67,7 +67,7 @@ CursorBooks::CursorBooks(const std::vector<BookEntry>& entries) {
         ++data.books[static_cast<std::size_t>(entry.book)].entry_count;
     }
     records_ = data.records;
-    ok_ = WriteSampleDataSet(data, dir_.path()) &&
+    ok_ = WriteSampleDataSet(data, dir_.path(), edit) &&
           data_set_.Open(dir_.path()) == DataSetStep::kComplete;
 }
 

@@ -32,8 +32,8 @@ class CursorBooks {
 public:
     // Writes and opens a data set of three books holding entries, which must be in
     // table order (book, surname, first name of each main entry, sub-entries after
-    // their main entry). Check Ok() before use.
-    explicit CursorBooks(const std::vector<BookEntry>& entries);
+    // their main entry). Check Ok() before use. edit may damage members first.
+    explicit CursorBooks(const std::vector<BookEntry>& entries, const MemberEdit& edit = {});
     bool Ok() const { return ok_; }
 
     BookList& Books() { return data_set_.Books(); }

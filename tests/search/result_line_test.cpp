@@ -47,6 +47,17 @@ TEST(ResultLine, SubEntriesCarryTheirLevelAndIndentation) {
     EXPECT_EQ(ResultField(level3, 5), "1234567");
 }
 
+TEST(ResultLine, LevelsBeyondTheDeepestIndentNoFurther) {
+    // Levels a damaged store or table could carry: the indentation stays that of the
+    // deepest level instead of asking for gigabytes of blanks.
+    for (const int level : {8, 1744830463, 0x7FFFFFFF, -5, -0x7FFFFFFF - 1}) {
+        const std::string line = SubscriberResultLine(Entry(level, ""), HitSource::kDirectory);
+        EXPECT_LE(ResultField(line, 0).size(), std::string("Meier").size() + 12) << level;
+        EXPECT_EQ(ResultField(line, 0).substr(ResultField(line, 0).find_first_not_of(' ')),
+                  "Meier");
+    }
+}
+
 TEST(ResultLine, InternetHitsKeepThePlainNumber) {
     const std::string line = SubscriberResultLine(Entry(0, "Fax"), HitSource::kInternet);
     EXPECT_EQ(ResultField(line, 5), "1234567");

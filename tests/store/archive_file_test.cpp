@@ -1,7 +1,10 @@
 #include "store/archive_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -199,6 +202,56 @@ TEST_F(ArchiveFileTest, ByteFlipsInTheDirectoryAreRefusedOrStayInside) {
             }
         }
     }
+}
+
+TEST_F(ArchiveFileTest, AFileTruncatedWhileMappedReadsAsZerosInsteadOfKilling) {
+    const std::string path = Path("shrinking.mf");
+    const std::string big(3 * 65536, 'a');
+    BuildArchive(path, {{"Big", big}, {"VERSION", std::string("\x01\x00\x03\x00", 4)}});
+    ArchiveFile archive;
+    ASSERT_TRUE(archive.Open(path));
+    const ByteView member = archive.Member("Big");
+    ASSERT_EQ(member.size(), big.size());
+    EXPECT_FALSE(archive.Faulted());
+    // As a copy over the file in place, or a removed medium, would leave it.
+    ASSERT_EQ(::truncate(path.c_str(), 100), 0);
+    std::size_t zeros = 0;
+    for (std::size_t i = 0; i < member.size(); ++i) zeros += member.data()[i] == 0 ? 1 : 0;
+    EXPECT_GE(zeros, member.size() - 65536);
+    EXPECT_TRUE(archive.Faulted());
+    archive.Close();
+    // A fresh open of the same path sees the short file and refuses it.
+    EXPECT_FALSE(archive.Open(path));
+}
+
+TEST_F(ArchiveFileTest, AHugeSparseDirectoryIsRefusedAtOnce) {
+    const std::string path = Path("sparse.mf");
+    // Four gigabytes of holes whose trailer puts the directory at offset 0: some 48
+    // million entries of zeros.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const off_t size = off_t{4} << 30;
+    ASSERT_EQ(::ftruncate(fd, size), 0);
+    const std::string trailer = U32(0);
+    ASSERT_EQ(::pwrite(fd, trailer.data(), 4, size - 4), 4);
+    ::close(fd);
+    const auto start = std::chrono::steady_clock::now();
+    ArchiveFile archive;
+    EXPECT_FALSE(archive.Open(path));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+    // The largest directory allowed opens, and lookups find its last entry.
+    std::string directory;
+    for (int i = 0; i < ArchiveFile::kMaxEntries; ++i)
+        directory += Entry(0, 0, "m" + std::to_string(i));
+    test::WriteFile(path, directory + U32(0));
+    ASSERT_TRUE(archive.Open(path));
+    EXPECT_EQ(archive.EntryCount(), ArchiveFile::kMaxEntries);
+    ByteView found;
+    EXPECT_TRUE(archive.Find("M" + std::to_string(ArchiveFile::kMaxEntries - 1), &found));
+    EXPECT_FALSE(archive.Find("m" + std::to_string(ArchiveFile::kMaxEntries), &found));
+    test::WriteFile(path, directory + Entry(0, 0, "one more") + U32(0));
+    EXPECT_FALSE(archive.Open(path));
 }
 
 TEST_F(ArchiveFileTest, WriterRefusesBadNamesAndLeavesNoPartialArchive) {

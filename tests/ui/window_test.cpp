@@ -76,11 +76,11 @@ private slots:
 
     void PlacementAndViewSettingsAreRestored() {
         WindowHarness harness({.show = false, .prepare = [](Settings& settings) {
-                                   (void)Write(settings, setting::kPos, "30,40,900,650");
+                                   (void)Write(settings, setting::kPos, "30,40,700,500");
                                    (void)Write(settings, setting::kToolbar, 0);
                                    (void)Write(settings, setting::kInformation, 0);
                                }});
-        QCOMPARE(harness.Window().geometry(), QRect(30, 40, 900, 650));
+        QCOMPARE(harness.Window().geometry(), QRect(30, 40, 700, 500));
         QVERIFY(harness.Window().Commands().ToolBar()->isHidden());
         QVERIFY(harness.Window().Card()->isHidden());
         QVERIFY(!harness.Window().Commands().Action(40013)->isChecked());
@@ -89,6 +89,16 @@ private slots:
                                   (void)Write(settings, setting::kZoomed, 1);
                               }});
         QVERIFY(zoomed.Window().windowState().testFlag(Qt::WindowMaximized));
+
+        // A placement no screen can show is brought inside the screen's area.
+        const QRect area = harness.Window().screen()->availableGeometry();
+        for (const char* pos : {"0,0,60000,60000", "-90000,70000,640,480", "5,5,-20,0"}) {
+            WindowHarness placed({.show = false, .prepare = [pos](Settings& settings) {
+                                      (void)Write(settings, setting::kPos, pos);
+                                  }});
+            QVERIFY2(area.contains(placed.Window().geometry()), pos);
+            QVERIFY(placed.Window().width() >= std::min(200, area.width()));
+        }
     }
 
     void CommandsFollowTheListAndTheSearch() {

@@ -59,12 +59,13 @@ int TakeOption(std::string_view option, std::string_view value, QueryOptions* op
         settings->SetText(
             option == "--server" ? setting::kInternetServer.name : setting::kInternetURL.name,
             value);
-    } else if (option == "--port" || option == "--per-page") {
+    } else if (option == "--port" || option == "--per-page" || option == "--timeout") {
         const std::optional<int> number = ParseNumber(value);
         if (!number) return UsageError("internet: " + std::string(option) + " takes a number");
-        settings->SetNumber(
-            option == "--port" ? setting::kInternetPort.name : setting::kInternetRecPerPage.name,
-            *number);
+        const std::string_view name = option == "--port"       ? setting::kInternetPort.name
+                                      : option == "--per-page" ? setting::kInternetRecPerPage.name
+                                                               : setting::kInternetTimeout.name;
+        settings->SetNumber(name, *number);
     } else {
         return UsageError("internet: unknown option '" + std::string(option) + "'");
     }

@@ -90,7 +90,7 @@ constexpr Command kCommands[] = {
     {"internet",
      "internet [--name SURNAME] [--first-name TEXT] [--street TEXT] [--heading TEXT]\n"
      "         [--town TOWN...] [--mode MODE] [--server HOST] [--port N] [--url PATH]\n"
-     "         [--per-page N]\n"
+     "         [--per-page N] [--timeout SECONDS]\n"
      "                             the Internet search: sent to the directory server\n"
      "                             page by page, the result lines printed as they\n"
      "                             arrive (at most 1000). TOWN and MODE as for search;\n"
