@@ -84,7 +84,7 @@ int NextWantedMain(MainTable& table, SearchCursor* cursor, std::uint32_t surname
     IndexedGroups& plan = cursor->indexed;
     if (cursor->mode != NameMode::kNameParts) {
         return surname < static_cast<std::int64_t>(cursor->name_range.low) + 1 ? plan.range_start
-                                                                                : -1;
+                                                                               : -1;
     }
     const auto next = std::upper_bound(plan.ids.begin(), plan.ids.end(), surname);
     if (next == plan.ids.end()) return -1;

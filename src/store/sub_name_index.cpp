@@ -42,8 +42,8 @@ bool SubNameIndex::Open(ByteView member) {
     }
     for (int b = 0; b < book_count_; ++b) {
         const Book book = BookAt(b);
-        const std::uint64_t needed = (static_cast<std::uint64_t>(book.pairs) + per_block - 1) /
-                                     per_block;
+        const std::uint64_t needed =
+            (static_cast<std::uint64_t>(book.pairs) + per_block - 1) / per_block;
         if (book.blocks != needed ||
             static_cast<std::uint64_t>(book.first_block) + book.blocks > blocks) {
             Close();
@@ -95,7 +95,8 @@ bool SubNameIndex::LoadBlock(const Book& book, std::uint32_t k) {
     const std::uint32_t count =
         k + 1 < book.blocks ? pairs_per_block_ : book.pairs - k * pairs_per_block_;
     const std::uint8_t* entry = blocks_ + static_cast<std::size_t>(block) * kBlockEntrySize;
-    const ByteView source = member_.Sub(LoadU32(entry + kBlockOffset), LoadU32(entry + kBlockLength));
+    const ByteView source =
+        member_.Sub(LoadU32(entry + kBlockOffset), LoadU32(entry + kBlockLength));
     const std::size_t bytes = static_cast<std::size_t>(count) * kPairSize;
     if (!InflateBlock(source, buffer_.data(), buffer_.size(), bytes)) return false;
     Pair previous{FirstId(block), 0};

@@ -218,12 +218,17 @@ TEST(SearchCursorOracle, IndexedSearchesListTheWalksRowsForEveryBudget) {
     ASSERT_TRUE(indexed.Books().SubNames().IsOpen());
     ASSERT_FALSE(walked.Books().SubNames().IsOpen());
     const std::vector<SearchRequest> requests = {
-        test::Request("Mei"),          test::Request("meier"),
-        test::Request("M"),            test::Request("mann", "H"),
-        test::Request("Schmidt", "", "Haupt"), test::Request("aal"),
-        test::Request("Zabel", "Anna"),        test::Request("er", "", "", "\xC4"),
+        test::Request("Mei"),
+        test::Request("meier"),
+        test::Request("M"),
+        test::Request("mann", "H"),
+        test::Request("Schmidt", "", "Haupt"),
+        test::Request("aal"),
+        test::Request("Zabel", "Anna"),
+        test::Request("er", "", "", "\xC4"),
         test::Request("Weber", "Claudia", "Lindenweg 7"),
-        test::Request("x"),           test::Request("\xE4"),
+        test::Request("x"),
+        test::Request("\xE4"),
         test::Request("Zabel"),
     };
     int indexed_searches = 0;

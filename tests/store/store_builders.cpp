@@ -81,7 +81,8 @@ std::string BuildSubNameIndex(const std::vector<TableRecord>& records, std::size
         std::sort(book.begin(), book.end());
         const std::size_t count = (book.size() + pairs_per_block - 1) / pairs_per_block;
         books += Le32(static_cast<std::int64_t>(blocks.size())) +
-                 Le32(static_cast<std::int64_t>(count)) + Le32(static_cast<std::int64_t>(book.size()));
+                 Le32(static_cast<std::int64_t>(count)) +
+                 Le32(static_cast<std::int64_t>(book.size()));
         for (std::size_t k = 0; k < count; ++k) {
             std::string block;
             const std::size_t first = k * pairs_per_block;

@@ -83,7 +83,8 @@ private:
                                options_.zlib_level, &sub_names)) {
             return Fail("cannot build SubEntryNames.z");
         }
-        return Add(kDataArchive, "SubEntryNames.z", sub_names) && Add(kIndexArchive, "MainTable.idx", products.index_member) &&
+        return Add(kDataArchive, "SubEntryNames.z", sub_names) &&
+               Add(kIndexArchive, "MainTable.idx", products.index_member) &&
                Add(kIndexArchive, "BookData.dat",
                    BuildBookData(source_.books, products.entry_counts)) &&
                Add(kDataArchive, "BookToStrassen.bhi", BuildBookRelation(products.streets)) &&

@@ -21,7 +21,7 @@ struct TableProducts {
     // Per book, ascending: surname id << 32 | table position of each sub-entry whose
     // surname is not empty and differs from its main entry's.
     std::vector<std::vector<std::uint64_t>> sub_names;
-    std::string index_member;                          // MainTable.idx
+    std::string index_member;  // MainTable.idx
 };
 
 // Replaces the provisional word numbers in the records by the sorted ones (+ 1).
