@@ -262,7 +262,8 @@ StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawReco
         if (cursor->indexed.active && Level(view.data()) == 0) {
             const GroupChoice choice = ChooseGroup(books, cursor, Id24(view.data(), fmt::kSurname));
             if (choice == GroupChoice::kFinished) break;
-            if (choice == GroupChoice::kJump) continue;
+            // A jump ends the step, as a phonetic one does: a step visits one run.
+            if (choice == GroupChoice::kJump) return StepResult::kBudgetUsed;
             // Choosing may have read other records.
             view = table.Record(cursor->position);
             if (view.empty()) break;
