@@ -18,6 +18,16 @@ inline std::string LowerAsciiText(std::string_view text) {
     return lowered;
 }
 
+// Whether text, with A-Z turned into a-z, contains lowered (a text already lowered).
+inline bool LoweredContains(std::string_view text, std::string_view lowered) {
+    for (std::size_t i = 0; i + lowered.size() <= text.size(); ++i) {
+        std::size_t j = 0;
+        while (j < lowered.size() && LowerAscii(text[i + j]) == lowered[j]) ++j;
+        if (j == lowered.size()) return true;
+    }
+    return false;
+}
+
 // Equal when A-Z and a-z are taken as the same.
 inline bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -6,14 +6,12 @@
 #include "base/ascii_text.h"
 #include "base/byte_view.h"
 #include "store/book_list.h"
-#include "store/field_dictionary_format.h"
 #include "store/main_table_format.h"
 
 namespace vendarion {
 namespace {
 
 namespace fmt = main_table_format;
-namespace fmt_words = field_dictionary_format;
 
 constexpr std::size_t kMaxStreetText = 127;
 
@@ -109,14 +107,6 @@ bool PassesFields(const SearchCursor& cursor, const std::uint8_t* record) {
     return cursor.first_name_range.Admits(Id24(record, fmt::kFirstName)) &&
            cursor.street_range.Admits(Id24(record, fmt::kStreet)) &&
            cursor.heading_range.Admits(Id24(record, fmt::kHeading));
-}
-
-// Whether text with A-Z lowered contains lowered (texts of at most kMaxWordLength).
-bool LoweredContains(std::string_view text, std::string_view lowered) {
-    char buffer[fmt_words::kMaxWordLength];
-    const std::size_t length = std::min(text.size(), sizeof buffer);
-    for (std::size_t i = 0; i < length; ++i) buffer[i] = LowerAscii(text[i]);
-    return std::string_view(buffer, length).find(lowered) != std::string_view::npos;
 }
 
 // Mode kNameParts: whether the surname with this id contains the lowered text.
@@ -260,6 +250,7 @@ SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int boo
     cursor.heading_range = PrefixRange(books.Headings(), request.heading);
     if (!cursor.MatchesNothing()) cursor.position = StartPosition(books, cursor);
     cursor.last_main = cursor.position;
+    PlanIndexedGroups(books, &cursor);
     return cursor;
 }
 
@@ -268,8 +259,17 @@ StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawReco
     while (cursor->position >= 0) {
         if (budget <= 0) return StepResult::kBudgetUsed;
         --budget;
-        const ByteView view = table.Record(cursor->position);
+        ByteView view = table.Record(cursor->position);
         if (view.empty() || LoadU16(view.data() + fmt::kBook) > cursor->book) break;
+        if (cursor->indexed.active && Level(view.data()) == 0) {
+            const GroupChoice choice = ChooseGroup(books, cursor, Id24(view.data(), fmt::kSurname));
+            if (choice == GroupChoice::kFinished) break;
+            // A jump ends the step, as a phonetic one does: a step visits one run.
+            if (choice == GroupChoice::kJump) return StepResult::kBudgetUsed;
+            // Choosing may have read other records.
+            view = table.Record(cursor->position);
+            if (view.empty()) break;
+        }
         switch (Judge(books, cursor, view.data())) {
             case Verdict::kHit:
                 return DeliverHit(table, cursor, view.data(), hit);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "query/indexed_groups.h"
 #include "query/name_mode.h"
 #include "store/main_table.h"
 #include "store/phonetic_index.h"
@@ -66,6 +67,9 @@ struct SearchCursor {
     int last_main = -1;      // the record number of the last main entry visited
     int run_start = 0;       // kPhonetic: the current run of consecutive candidates
     int run_extra = 0;
+    // Komplett modes and kNameParts: the groups to visit when the data indexes the
+    // sub-entries' surnames.
+    IndexedGroups indexed;
 
     // A typed text matches no word of its dictionary: the search has no hits in any
     // book.

@@ -2,6 +2,7 @@
 
 #include "store/book_data_format.h"
 #include "store/main_table_format.h"
+#include "store/sub_name_index_format.h"
 
 namespace vendarion {
 namespace {
@@ -38,6 +39,11 @@ bool BookList::Open(const ArchiveFile& index_archive, const ArchiveFile& code_ar
         return false;
     }
     table_.SetDecoder(&decoder_);
+    // A damaged index stays closed: searches then walk the book.
+    ByteView sub_names;
+    if (data_archive.Find(sub_name_index_format::kMember, &sub_names)) {
+        static_cast<void>(sub_names_.Open(sub_names));
+    }
     open_ = true;
     return true;
 }
@@ -65,6 +71,7 @@ bool BookList::OpenParts(const ArchiveFile& index_archive, const ArchiveFile& co
 
 void BookList::Close() {
     open_ = false;
+    sub_names_.Close();
     table_.SetDecoder(nullptr);
     table_.Close();
     book_data_.Close();

@@ -18,6 +18,7 @@
 #include "store/main_table.h"
 #include "store/phonetic_index.h"
 #include "store/reference_table.h"
+#include "store/sub_name_index.h"
 
 namespace vendarion {
 
@@ -29,7 +30,8 @@ public:
 
     // Opens, in order: the seven dictionaries, the country and bank tables, the
     // phonetic table, the book data, the subscriber table. The first failure closes
-    // what was opened and returns false.
+    // what was opened and returns false. Then the index of sub-entry surnames when
+    // the data archive has it; a damaged one is left closed (searches then walk).
     [[nodiscard]] bool Open(const ArchiveFile& index_archive, const ArchiveFile& code_archive,
                             const ArchiveFile& data_archive);
     void Close();
@@ -61,6 +63,8 @@ public:
     const ReferenceTable& Countries() const { return countries_; }
     const ReferenceTable& Banks() const { return banks_; }
     const PhoneticIndex& Phonetic() const { return phonetic_; }
+    // Closed when the data set has no (sound) index of sub-entry surnames.
+    SubNameIndex& SubNames() { return sub_names_; }
 
 private:
     [[nodiscard]] bool OpenParts(const ArchiveFile& index_archive, const ArchiveFile& code_archive,
@@ -79,6 +83,7 @@ private:
     ReferenceTable countries_;
     ReferenceTable banks_;
     PhoneticIndex phonetic_;
+    SubNameIndex sub_names_;
     EntryDecoder decoder_;
 };
 

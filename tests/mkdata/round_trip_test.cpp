@@ -7,6 +7,7 @@
 #include "data_compiler.h"
 #include "source_files.h"
 #include "store/data_set.h"
+#include "store/main_table_format.h"
 #include "support/temp_dir.h"
 
 namespace vendarion {
@@ -124,6 +125,46 @@ TEST_F(RoundTrip, NameIndexListsTheBooksOfSubEntrySurnames) {
     found.clear();
     EXPECT_EQ(names.Books(schulz, 0, 0, &found), 1);
     EXPECT_EQ(found, (std::vector<std::int16_t>{1}));
+}
+
+// The index of sub-entry surnames lists, per book, exactly the sub-entries under a
+// surname other than their main entry's (Müller and Schulz under Meier), by surname.
+TEST_F(RoundTrip, SubEntryNamesListTheSubEntriesUnderTheirOwnSurnames) {
+    namespace fmt = main_table_format;
+    BookList& books = data_.Books();
+    SubNameIndex& index = books.SubNames();
+    ASSERT_TRUE(index.IsOpen());
+    const IdSpan every{1, static_cast<std::uint32_t>(books.Surnames().Count())};
+    ASSERT_TRUE(index.Covers(1));
+    EXPECT_FALSE(index.Covers(2));
+    int listed = 0;
+    for (int book = 0; book < 2; ++book) {
+        std::vector<int> expected;
+        std::uint32_t main_surname = 0;
+        for (int n = 0; n < books.Table().Count(); ++n) {
+            const ByteView record = books.Table().Record(n);
+            ASSERT_FALSE(record.empty());
+            const std::uint32_t surname = LoadU24BigEndian(record.data() + fmt::kSurname);
+            if ((record.data()[fmt::kFlags] & fmt::kLevelMask) == 0) {
+                main_surname = surname;
+            } else if (LoadU16(record.data()) == book && surname != 0 && surname != main_surname) {
+                expected.push_back(n);
+            }
+        }
+        std::vector<int> positions;
+        ASSERT_TRUE(index.Collect(book, {&every, 1}, &positions));
+        EXPECT_EQ(positions, expected) << "book " << book;
+        listed += static_cast<int>(positions.size());
+        // One surname alone: Schulz is listed, Müller is not asked for.
+        const int schulz = books.Surnames().LowerBound("Schulz");
+        ASSERT_GE(schulz, 0);
+        const IdSpan one{static_cast<std::uint32_t>(schulz) + 1,
+                         static_cast<std::uint32_t>(schulz) + 1};
+        positions.clear();
+        ASSERT_TRUE(index.Collect(book, {&one, 1}, &positions));
+        EXPECT_EQ(positions.size(), book == 1 ? 1u : 0u) << "book " << book;
+    }
+    EXPECT_GE(listed, 2);
 }
 
 }  // namespace

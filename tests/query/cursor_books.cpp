@@ -46,8 +46,10 @@ std::vector<std::string> CursorHeadings() {
                          "Friseur"});
 }
 
-CursorBooks::CursorBooks(const std::vector<BookEntry>& entries, const MemberEdit& edit) {
+CursorBooks::CursorBooks(const std::vector<BookEntry>& entries, int sub_name_block,
+                         const MemberEdit& edit) {
     SampleDataSet data = MakeSampleDataSet();
+    data.sub_name_block = sub_name_block;
     data.surnames = CursorSurnames();
     data.first_names = CursorFirstNames();
     data.streets = CursorStreets();
@@ -86,6 +88,21 @@ std::vector<int> CursorBooks::Hits(const SearchRequest& request, int book, NameM
     }
     hits.push_back(-1);  // the walk did not end
     return hits;
+}
+
+int CursorBooks::Visits(const SearchRequest& request, int book, NameMode mode) {
+    SearchCursor cursor = CreateCursor(Books(), request, book, mode);
+    RawRecord record{};
+    const int limit = 4 * static_cast<int>(records_.size()) + 16;
+    int calls = 0;
+    while (StepCursor(Books(), &cursor, 1, &record) != StepResult::kFinished) {
+        if (++calls > limit) return -1;
+    }
+    return calls;
+}
+
+bool CursorBooks::Indexed(const SearchRequest& request, int book, NameMode mode) {
+    return CreateCursor(Books(), request, book, mode).indexed.active;
 }
 
 SearchRequest Request(std::string surname, std::string first_name, std::string street,

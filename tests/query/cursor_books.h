@@ -32,8 +32,11 @@ class CursorBooks {
 public:
     // Writes and opens a data set of three books holding entries, which must be in
     // table order (book, surname, first name of each main entry, sub-entries after
-    // their main entry). Check Ok() before use. edit may damage members first.
-    explicit CursorBooks(const std::vector<BookEntry>& entries, const MemberEdit& edit = {});
+    // their main entry), with the index of sub-entry surnames at sub_name_block pairs
+    // to a block (0: without it), each member passed through edit. Check Ok() before
+    // use.
+    explicit CursorBooks(const std::vector<BookEntry>& entries, int sub_name_block = 3,
+                         const MemberEdit& edit = {});
     bool Ok() const { return ok_; }
 
     BookList& Books() { return data_set_.Books(); }
@@ -42,6 +45,10 @@ public:
 
     // Every hit of a search, as record numbers, stepping with the given budget.
     std::vector<int> Hits(const SearchRequest& request, int book, NameMode mode, int budget = 10);
+    // How many calls of StepCursor the search takes with a budget of 1 (about the
+    // records it visits), and whether its cursor walks by the index.
+    int Visits(const SearchRequest& request, int book, NameMode mode);
+    bool Indexed(const SearchRequest& request, int book, NameMode mode);
 
 private:
     TempDir dir_;

@@ -47,9 +47,12 @@ std::vector<BookEntry> RandomEntries(std::mt19937* random) {
                 0};
             const int subs = static_cast<int>((*random)() % 6) < 4 ? 0 : 1 + (*random)() % 3;
             for (int s = 0; s < subs; ++s) {
-                const int level = s == 0 ? 1 : 1 + static_cast<int>((*random)() % 2);
-                group.subs.push_back({book, pick(surnames, 0), pick(first_names, 1),
-                                      pick(streets, 2), pick(headings, 3), level});
+                // Every depth; a sub-entry under its main entry's surname, its own or none.
+                const int level = s == 0 ? 1 : 1 + static_cast<int>((*random)() % 7);
+                const std::string surname =
+                    (*random)() % 2 == 0 ? group.main.surname : pick(surnames, 2);
+                group.subs.push_back({book, surname, pick(first_names, 1), pick(streets, 2),
+                                      pick(headings, 3), level});
             }
             groups.push_back(group);
         }
@@ -191,6 +194,125 @@ TEST(SearchCursorOracle, EveryModeListsWhatItsRuleSaysOnRandomBooks) {
         }
     }
     EXPECT_GT(total_hits, 5000);
+}
+
+std::string Describe(const SearchRequest& request, NameMode mode, int book) {
+    return "surname '" + request.surname + "' first '" + request.first_name + "' street '" +
+           request.street + "' heading '" + request.heading + "' mode " +
+           std::to_string(static_cast<int>(mode)) + " book " + std::to_string(book);
+}
+
+const std::vector<NameMode> kIndexedModes = {NameMode::kNormalComplete, NameMode::kExactComplete,
+                                             NameMode::kNameParts};
+
+// With the index of sub-entry surnames (three pairs to a block, so that a surname's
+// sub-entries span blocks), the complete modes and Namensteile visit only the groups
+// that can hold a hit; whatever the budget, they list the walk's rows.
+TEST(SearchCursorOracle, IndexedSearchesListTheWalksRowsForEveryBudget) {
+    std::mt19937 random(20261209);
+    const std::vector<BookEntry> entries = RandomEntries(&random);
+    test::CursorBooks indexed(entries, 3);
+    test::CursorBooks walked(entries, 0);
+    ASSERT_TRUE(indexed.Ok());
+    ASSERT_TRUE(walked.Ok());
+    ASSERT_TRUE(indexed.Books().SubNames().IsOpen());
+    ASSERT_FALSE(walked.Books().SubNames().IsOpen());
+    const std::vector<SearchRequest> requests = {
+        test::Request("Mei"),
+        test::Request("meier"),
+        test::Request("M"),
+        test::Request("mann", "H"),
+        test::Request("Schmidt", "", "Haupt"),
+        test::Request("aal"),
+        test::Request("Zabel", "Anna"),
+        test::Request("er", "", "", "\xC4"),
+        test::Request("Weber", "Claudia", "Lindenweg 7"),
+        test::Request("x"),
+        test::Request("\xE4"),
+        test::Request("Zabel"),
+    };
+    int indexed_searches = 0;
+    for (const SearchRequest& request : requests) {
+        for (const NameMode mode : kIndexedModes) {
+            for (const int book : {0, 1, 2}) {
+                const std::vector<int> expected = Oracle(request, mode).Hits(entries, book);
+                ASSERT_EQ(walked.Hits(request, book, mode), expected)
+                    << Describe(request, mode, book);
+                for (const int budget : {1, 2, 3, 10, 1000}) {
+                    EXPECT_EQ(indexed.Hits(request, book, mode, budget), expected)
+                        << Describe(request, mode, book) << " budget " << budget;
+                }
+                const bool by_index = indexed.Indexed(request, book, mode);
+                if (mode != NameMode::kNameParts && !expected.empty()) {
+                    EXPECT_TRUE(by_index) << Describe(request, mode, book);
+                }
+                indexed_searches += by_index && mode == NameMode::kNameParts ? 1 : 0;
+            }
+        }
+    }
+    // Namensteile is indexed where few surnames contain the text.
+    EXPECT_GE(indexed_searches, 6);
+    // A rare surname costs what its groups cost, not the book.
+    const SearchRequest rare = test::Request("Zabel");
+    for (const NameMode mode : kIndexedModes) {
+        EXPECT_TRUE(indexed.Indexed(rare, 1, mode));
+        const int visits = indexed.Visits(rare, 1, mode);
+        EXPECT_GT(visits, 0);
+        EXPECT_LT(visits * 4, walked.Visits(rare, 1, mode)) << static_cast<int>(mode);
+    }
+}
+
+// A damaged index is refused at open, or, where only a block is damaged, dropped by
+// the search that reads it; the searches then walk and list the same rows.
+TEST(SearchCursorOracle, DamagedIndexFallsBackToTheWalk) {
+    std::mt19937 random(20261210);
+    const std::vector<BookEntry> entries = RandomEntries(&random);
+    const auto cut = [](const std::string&, const std::string& member, std::string* bytes) {
+        if (member == "SubEntryNames.z") bytes->resize(bytes->size() - 1);
+        return true;
+    };
+    // Inverts the last byte, one of the checksum, of every block: the layout still
+    // checks out at open.
+    const auto flip = [](const std::string&, const std::string& member, std::string* bytes) {
+        if (member != "SubEntryNames.z") return true;
+        const ByteView view(*bytes);
+        std::uint32_t books = 0;
+        std::uint32_t blocks = 0;
+        if (!view.U32(0, &books) || !view.U32(8, &blocks)) return true;
+        for (std::uint32_t k = 0; k < blocks; ++k) {
+            std::uint32_t offset = 0;
+            std::uint32_t length = 0;
+            const std::uint64_t entry = 12 + 12 * static_cast<std::uint64_t>(books) + 12 * k;
+            if (view.U32(entry + 4, &offset) && view.U32(entry + 8, &length) && length > 0 &&
+                view.Contains(offset, length)) {
+                char& last = (*bytes)[offset + length - 1];
+                last = static_cast<char>(~last);
+            }
+        }
+        return true;
+    };
+    test::CursorBooks refused(entries, 3, cut);
+    test::CursorBooks damaged(entries, 3, flip);
+    ASSERT_TRUE(refused.Ok());
+    ASSERT_TRUE(damaged.Ok());
+    EXPECT_FALSE(refused.Books().SubNames().IsOpen());
+    EXPECT_TRUE(damaged.Books().SubNames().IsOpen());
+    bool dropped = false;
+    for (const SearchRequest& request :
+         {test::Request("M"), test::Request("Zabel"), test::Request("a")}) {
+        for (const NameMode mode : kIndexedModes) {
+            for (const int book : {0, 1, 2}) {
+                const std::vector<int> expected = Oracle(request, mode).Hits(entries, book);
+                EXPECT_FALSE(refused.Indexed(request, book, mode));
+                EXPECT_EQ(refused.Hits(request, book, mode), expected)
+                    << Describe(request, mode, book);
+                EXPECT_EQ(damaged.Hits(request, book, mode), expected)
+                    << Describe(request, mode, book);
+                dropped |= !damaged.Indexed(request, book, mode);
+            }
+        }
+    }
+    EXPECT_TRUE(dropped);
 }
 
 }  // namespace

@@ -146,7 +146,7 @@ TEST(SearchCursorDamage, PhoneticIdsOutsideTheDictionaryEndTheSearchQuietly) {
     // Every surname id of the phonetic table replaced by the smallest int32 (or the
     // largest): the start position must not be computed from it with an overflow.
     for (const std::uint32_t id : {0x80000000u, 0x7FFFFFFFu, 0u}) {
-        test::CursorBooks books(Entries(), [id](const std::string&, const std::string& member,
+        test::CursorBooks books(Entries(), 3, [id](const std::string&, const std::string& member,
                                                 std::string* bytes) {
             if (member != "phonetic.dat" || bytes->size() < 4) return true;
             std::uint32_t codes = 0;

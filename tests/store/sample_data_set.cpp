@@ -238,11 +238,16 @@ bool WriteSampleDataSet(const SampleDataSet& data, const std::string& folder,
         list.push_back({std::string(name) + ".z2", members.data});
     }
     list.push_back({"TipsAndTricks.txt", "Tipp 1\r\n"});
-    const Members data_members = {
-        {"MainTable.z", table.data},
-        {"BookToStrassen.bhi", BuildRelationIndex(Relation(data, true))},
-        {"BookToBezeichnungen.bhi", BuildRelationIndex(Relation(data, false))},
-        {"NameToBooks.bhi", BuildNameToBooks(name_books)}};
+    Members data_members = {{"MainTable.z", table.data},
+                            {"BookToStrassen.bhi", BuildRelationIndex(Relation(data, true))},
+                            {"BookToBezeichnungen.bhi", BuildRelationIndex(Relation(data, false))},
+                            {"NameToBooks.bhi", BuildNameToBooks(name_books)}};
+    if (data.sub_name_block > 0) {
+        data_members.push_back(
+            {"SubEntryNames.z",
+             BuildSubNameIndex(data.records, data.books.size(),
+                               static_cast<std::uint32_t>(data.sub_name_block))});
+    }
     return WriteArchive(folder, "Index.mf", index, edit) &&
            WriteArchive(folder, "Code.mf", code, edit) &&
            WriteArchive(folder, "List.mf", list, edit) &&

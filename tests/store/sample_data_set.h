@@ -29,6 +29,8 @@ struct SampleDataSet {
     std::vector<std::vector<std::string>> banks;
     int list_block = 2;
     int fan_out = 2;
+    // Pairs to a block of the index of sub-entry surnames; 0 leaves the index out.
+    int sub_name_block = 3;
 };
 
 SampleDataSet MakeSampleDataSet();

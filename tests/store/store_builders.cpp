@@ -62,6 +62,52 @@ std::string Compress(std::string_view bytes) {
     return out;
 }
 
+std::string BuildSubNameIndex(const std::vector<TableRecord>& records, std::size_t book_count,
+                              std::uint32_t pairs_per_block) {
+    std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> pairs(book_count);
+    std::uint32_t main_surname = 0;
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const TableRecord& r = records[n];
+        if (r.level == 0) {
+            main_surname = r.surname;
+        } else if (r.surname != 0 && r.surname != main_surname && r.book < book_count) {
+            pairs[r.book].push_back({r.surname, static_cast<std::uint32_t>(n)});
+        }
+    }
+    std::string books;
+    std::string entries;
+    std::vector<std::string> blocks;
+    for (auto& book : pairs) {
+        std::sort(book.begin(), book.end());
+        const std::size_t count = (book.size() + pairs_per_block - 1) / pairs_per_block;
+        books += Le32(static_cast<std::int64_t>(blocks.size())) +
+                 Le32(static_cast<std::int64_t>(count)) +
+                 Le32(static_cast<std::int64_t>(book.size()));
+        for (std::size_t k = 0; k < count; ++k) {
+            std::string block;
+            const std::size_t first = k * pairs_per_block;
+            const std::size_t end = std::min(book.size(), first + pairs_per_block);
+            for (std::size_t i = first; i < end; ++i) {
+                const bool same = i > first && book[i].first == book[i - 1].first;
+                block += Le32(i == first ? 0 : book[i].first - book[i - 1].first);
+                block += Le32(same ? book[i].second - book[i - 1].second : book[i].second);
+            }
+            entries += Le32(book[first].first);
+            blocks.push_back(Compress(block));
+        }
+    }
+    std::string out = Le32(static_cast<std::int64_t>(book_count)) + Le32(pairs_per_block) +
+                      Le32(static_cast<std::int64_t>(blocks.size())) + books;
+    std::size_t offset = out.size() + 12 * blocks.size();
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        out += entries.substr(4 * k, 4) + Le32(static_cast<std::int64_t>(offset)) +
+               Le32(static_cast<std::int64_t>(blocks[k].size()));
+        offset += blocks[k].size();
+    }
+    for (const std::string& block : blocks) out += block;
+    return out;
+}
+
 ListMembers BuildSortedList(ListKind kind, const std::vector<ListEntry>& entries, int per_block) {
     const ListShape shape = ShapeOf(kind);
     const std::size_t count = entries.size();

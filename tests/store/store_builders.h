@@ -77,6 +77,12 @@ struct TableMembers {
 // main entry of the block's first record, index levels with the given fan-out.
 TableMembers BuildMainTable(const std::vector<TableRecord>& records, int fan_out);
 
+// SubEntryNames.z over records in table order: per book (0 ... book_count - 1) the
+// sub-entries whose surname is set and differs from their main entry's, by surname id
+// and position, pairs_per_block to a block.
+std::string BuildSubNameIndex(const std::vector<TableRecord>& records, std::size_t book_count,
+                              std::uint32_t pairs_per_block);
+
 struct BookInfo {
     std::int32_t entry_count = 0;
     std::string name;

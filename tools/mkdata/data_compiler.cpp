@@ -10,6 +10,8 @@
 #include "relation_writer.h"
 #include "sorted_list_writer.h"
 #include "source_reader.h"
+#include "store/sub_name_index_format.h"
+#include "sub_name_writer.h"
 #include "table_compiler.h"
 
 namespace vendarion::mkdata {
@@ -76,7 +78,13 @@ private:
             return Fail(error);
         }
         const NameToBooksMembers names = BuildNameToBooks(products.name_pairs, sorted_[kSurnames]);
-        return Add(kIndexArchive, "MainTable.idx", products.index_member) &&
+        std::string sub_names;
+        if (!BuildSubNameIndex(products.sub_names, sub_name_index_format::kDefaultPairsPerBlock,
+                               options_.zlib_level, &sub_names)) {
+            return Fail("cannot build SubEntryNames.z");
+        }
+        return Add(kDataArchive, "SubEntryNames.z", sub_names) &&
+               Add(kIndexArchive, "MainTable.idx", products.index_member) &&
                Add(kIndexArchive, "BookData.dat",
                    BuildBookData(source_.books, products.entry_counts)) &&
                Add(kDataArchive, "BookToStrassen.bhi", BuildBookRelation(products.streets)) &&

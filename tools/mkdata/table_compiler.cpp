@@ -46,10 +46,12 @@ public:
         products_->entry_counts.assign(book_count, 0);
         products_->streets.assign(book_count, {});
         products_->headings.assign(book_count, {});
+        products_->sub_names.assign(book_count, {});
     }
     ~BookCollector() { CloseBook(); }
 
-    void Add(const Record& record) {
+    // Adds the record at table position; main_surname is its main entry's surname id.
+    void Add(const Record& record, std::uint32_t position, std::uint32_t main_surname) {
         const int book = RecordBook(record);
         if (book != book_) {
             CloseBook();
@@ -62,7 +64,14 @@ public:
             products_->headings[book].push_back(id);
         // Every surname counts, a sub-entry's too: the complete name modes find
         // sub-entries, so the books they are in must be listed for the name.
-        if (const std::uint32_t id = GetId(record, Field(kSurnames))) surnames_.push_back(id);
+        const std::uint32_t surname = GetId(record, Field(kSurnames));
+        if (surname == 0) return;
+        surnames_.push_back(surname);
+        // A sub-entry under its main entry's surname is found with the main entry.
+        if (surname != main_surname) {
+            products_->sub_names[book].push_back((static_cast<std::uint64_t>(surname) << 32) |
+                                                 position);
+        }
     }
 
 private:
@@ -71,6 +80,7 @@ private:
         SortUnique(&products_->streets[book_]);
         SortUnique(&products_->headings[book_]);
         SortUnique(&surnames_);
+        std::sort(products_->sub_names[book_].begin(), products_->sub_names[book_].end());
         for (const std::uint32_t id : surnames_) {
             products_->name_pairs.push_back((static_cast<std::uint64_t>(id) << 16) |
                                             static_cast<std::uint64_t>(book_));
@@ -109,7 +119,8 @@ bool WriteSubscriberTable(const SubscriberData& data, std::size_t book_count, in
                 g + 1 < data.main_starts.size() ? data.main_starts[g + 1] : data.records.size();
             const TableKey key = KeyOf(data.records[begin]);
             for (std::size_t r = begin; r < end; ++r) {
-                collector.Add(data.records[r]);
+                collector.Add(data.records[r], table.RecordCount(),
+                              static_cast<std::uint32_t>(key.surname));
                 if (!table.Add(data.records[r], key)) return *error = table.Error(), false;
             }
         }

@@ -18,7 +18,10 @@ struct TableProducts {
     std::vector<std::vector<std::uint32_t>> streets;   // street ids per book
     std::vector<std::vector<std::uint32_t>> headings;  // heading ids per book
     std::vector<std::uint64_t> name_pairs;             // surname id << 16 | book
-    std::string index_member;                          // MainTable.idx
+    // Per book, ascending: surname id << 32 | table position of each sub-entry whose
+    // surname is not empty and differs from its main entry's.
+    std::vector<std::vector<std::uint64_t>> sub_names;
+    std::string index_member;  // MainTable.idx
 };
 
 // Replaces the provisional word numbers in the records by the sorted ones (+ 1).

@@ -1,0 +1,49 @@
+// The indexed walk of the komplett modes and of Namensteile: instead of every record
+// of the book, only the groups (a main entry with its sub-entries) that can hold a
+// hit are visited, in table order: those whose main entry's surname matches, found
+// by the table's key, and those holding a sub-entry whose own surname matches, found
+// by the index of sub-entry surnames. Each visited group is judged record by record
+// exactly as the walk judges it, so the hits and their order are the walk's.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vendarion {
+
+class BookList;
+struct SearchCursor;
+
+struct IndexedGroups {
+    bool active = false;  // false: the cursor walks the whole book
+    // Table positions of the book's sub-entries whose own surname matches, ascending.
+    std::vector<int> subs;
+    std::size_t next_sub = 0;  // the first of subs not yet behind the walk
+    // Komplett modes: the first main entry at or after the surname range.
+    int range_start = -1;
+    // Namensteile: the surname ids that contain the text, ascending, and the main entry
+    // the table's key gave for the id last looked up.
+    std::vector<std::uint32_t> ids;
+    std::uint32_t found_id = 0;
+    int found_main = -1;
+};
+
+// Plans the indexed walk for a cursor of mode kNormalComplete, kExactComplete or
+// kNameParts whose ranges are set, when the data has the index of sub-entry surnames
+// and it covers the book. Without it, or when the index fails, or for Namensteile
+// when so many surnames contain the text that the walk costs less, the plan stays
+// inactive.
+void PlanIndexedGroups(BookList& books, SearchCursor* cursor);
+
+enum class GroupChoice {
+    kVisit,     // the group of the main entry at the cursor's position is visited
+    kJump,      // the cursor's position moved to the next group to visit
+    kFinished,  // no group of the book is left
+};
+
+// For an active plan, at the main entry at the cursor's position whose surname id is
+// main_surname. May read other records of the table.
+GroupChoice ChooseGroup(BookList& books, SearchCursor* cursor, std::uint32_t main_surname);
+
+}  // namespace vendarion
