@@ -113,7 +113,7 @@ std::string DirectoryServer::Search(const InternetRequest& request,
         std::optional<SearchWalk> cached = cache_->Take(key, start);
         if (cached && cached->CanServe(window)) walk = std::move(*cached);
     }
-    WorkCap cap(limits_.max_visits, start + limits_.max_time);
+    WorkCap cap(limits_.max_visits, limits_.max_time);
     std::vector<SubscriberEntry> page;
     const std::int64_t total =
         PageWalker(books, filter, search, mode, book_numbers).Serve(window, &cap, &walk, &page);

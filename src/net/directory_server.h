@@ -55,7 +55,7 @@ struct ServerLimits {
     std::int64_t max_hits = 10000;   // no walk goes beyond this many hits
     std::int32_t default_per_page = 50;
     std::int32_t max_per_page = 1000;
-    // The work cap of one request: record visits and time.
+    // The work cap of one request: record visits and processor time.
     std::int64_t max_visits = 40'000'000;
     std::chrono::milliseconds max_time{2000};
 };

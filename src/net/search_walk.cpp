@@ -1,5 +1,7 @@
 #include "net/search_walk.h"
 
+#include <time.h>
+
 #include <algorithm>
 
 #include "store/book_list.h"
@@ -14,9 +16,15 @@ constexpr int kStepBudget = 256;
 }  // namespace
 
 bool WorkCap::Take(int visits) {
-    if (visits_left_ < visits || Clock::now() >= deadline_) return false;
+    if (visits_left_ < visits || ThreadTime() >= deadline_) return false;
     visits_left_ -= visits;
     return true;
+}
+
+std::chrono::nanoseconds WorkCap::ThreadTime() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
 std::size_t SearchWalk::Bytes() const {

@@ -7,9 +7,11 @@
 // for the next page. A walk can serve a page only when it has not yet passed the
 // page's first hit (CanServe); otherwise the page starts from a new walk.
 //
-// Work: every request has a work cap, a number of record visits and a deadline. A
-// walk that reaches it stops and the request fails, so no request, however crafted,
-// holds a server thread for longer than the cap.
+// Work: every request has a work cap, a number of record visits and an amount of
+// processor time. A walk that reaches it stops and the request fails, so no request,
+// however crafted, holds a server thread for longer than the cap. The time is the
+// thread's processor time rather than the clock's, so that a busy machine does not
+// fail requests that an idle one answers.
 //
 // Threads: a walk holds no reader; it is used by one thread at a time, with that
 // thread's book list, and may be handed to another thread between requests.
@@ -34,19 +36,22 @@ struct PageWindow {
     std::int64_t limit = 0;  // the walk stops after this many hits
 };
 
-// The work one request may do. Visits are counted as the budgets handed to the
-// cursor, an upper bound of the records read.
+// The work one request may do, from its construction on the thread that does it.
+// Visits are counted as the budgets handed to the cursor, an upper bound of the
+// records read.
 class WorkCap {
 public:
-    using Clock = std::chrono::steady_clock;
-    WorkCap(std::int64_t max_visits, Clock::time_point deadline)
-        : visits_left_(max_visits), deadline_(deadline) {}
+    WorkCap(std::int64_t max_visits, std::chrono::nanoseconds max_time)
+        : visits_left_(max_visits), deadline_(ThreadTime() + max_time) {}
     // Takes a budget of visits; false when the cap is reached.
     [[nodiscard]] bool Take(int visits);
 
 private:
+    // The processor time of the calling thread.
+    static std::chrono::nanoseconds ThreadTime();
+
     std::int64_t visits_left_;
-    Clock::time_point deadline_;
+    std::chrono::nanoseconds deadline_;
 };
 
 struct SearchWalk {
