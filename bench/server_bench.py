@@ -12,7 +12,9 @@ same run, on one data set (the national one for meaningful figures):
 2. Throughput and latency for a mix of one-town queries at 1, 2, 8 and 32
    concurrent clients (wrk, S seconds each), CGI against FastCGI.
 3. Memory: the resident size of the FastCGI server during 10,000 mixed requests
-   (one-town and whole-country queries, later pages, every name mode).
+   (users paging through one-town and whole-country searches, every name mode).
+
+Each part's figures also go to standard error as soon as it is done.
 
 Every run is bounded; the machine's load weighs alike on both sides of each ratio.
 """
@@ -54,25 +56,24 @@ def one_town_mix():
 
 
 def mixed_requests(count):
+    """Searches as users page through them: each one's pages 0, 1, ... in a row; one in
+    thirty over the whole country, every name mode."""
     rng = random.Random(2)
     bodies = []
-    for _ in range(count):
-        fields = {"l": rng.choice(SURNAMES), "n": "50"}
-        kind = rng.random()
-        if kind < 0.6:
-            fields["c"] = rng.choice(TOWNS)
-        elif kind < 0.7:
-            fields = {"f": "Peter", "s": "Hauptstr", "n": "50"}
+    while len(bodies) < count:
+        fields = {"l": rng.choice(SURNAMES), "c": rng.choice(TOWNS), "n": "20"}
+        if rng.random() < 1 / 30:
+            fields = rng.choice([{"l": "Müller", "y": "1"}, {"f": "Peter", "s": "Hauptstr"},
+                                 {"l": "Meier", "x": "1"}])
+            fields["n"] = "50"
         mode = rng.random()
-        if mode < 0.3:
+        if "c" in fields and mode < 0.3:
             fields["y"] = "1"
-        elif mode < 0.4:
+        elif "c" in fields and mode < 0.4:
             fields["x"] = "1"
-        page = rng.choice([0, 0, 0, 1, 2, 3])
-        if page:
-            fields["p"] = str(page)
-        bodies.append(form(**fields) + "&v=1")
-    return bodies
+        for page in range(rng.randint(1, 4)):
+            bodies.append(form(**fields, p=str(page)) + "&v=1")
+    return bodies[:count]
 
 
 def free_port():
@@ -111,6 +112,14 @@ fastcgi.server = ("/fcgi/QueryCgi" => (("socket" => "{work}/fcgi.sock",
         except OSError:
             time.sleep(0.05)
     raise SystemExit("lighttpd did not start")
+
+
+def stop_backend(work):
+    try:
+        with open(f"{work}/backend.pid") as f:
+            os.kill(int(f.read()), 15)
+    except (OSError, ValueError):
+        pass
 
 
 def post(port, path, body):
@@ -235,12 +244,17 @@ def main():
                                         os.path.abspath(args.querycgi))
         try:
             post(port, "/fcgi/QueryCgi", "l=Meier&v=1")  # the backend starts
-            result = {"paging": paging(port, os.path.abspath(args.tool), args.rounds),
-                      "throughput": throughput(work, port, args.seconds),
-                      "memory": memory(work, port)}
+            result = {}
+            for part, run in (("paging", lambda: paging(port, os.path.abspath(args.tool),
+                                                         args.rounds)),
+                              ("throughput", lambda: throughput(work, port, args.seconds)),
+                              ("memory", lambda: memory(work, port))):
+                result[part] = run()
+                print(json.dumps({part: result[part]}, ensure_ascii=False), file=sys.stderr)
         finally:
             lighttpd.terminate()
             lighttpd.wait()
+            stop_backend(work)
     json.dump(result, sys.stdout, indent=1, ensure_ascii=False)
 
 

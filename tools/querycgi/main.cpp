@@ -108,7 +108,10 @@ int main(int argc, char** argv) {
     } else {
         return RunCgi(options);
     }
-    // A client that goes away must not end the server.
+    // A client that goes away must not end the server; a stop request (SIGTERM from
+    // the web server, spawn-fcgi's supervisor or systemd) ends it at once, where the
+    // FastCGI library would only note it and go on waiting for the next request.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGTERM, SIG_DFL);
     return RunFastCgi(listen_socket, options);
 }
