@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 targets=(archive_fuzz reply_fuzz entry_store_fuzz settings_fuzz server_fuzz source_fuzz
-         data_set_fuzz)
+         data_set_fuzz fastcgi_request_fuzz)
 
 cmake --preset fuzz >/dev/null
 nice cmake --build --preset fuzz --target "${targets[@]}"

@@ -1,6 +1,8 @@
 #include "net/directory_server.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/cp1252.h"
@@ -9,14 +11,12 @@
 #include "net/form_decoder.h"
 #include "net/internet_format.h"
 #include "net/reply_writer.h"
+#include "net/search_walk.h"
 #include "query/search_cursor.h"
 #include "store/book_data.h"
 
 namespace vendarion {
 namespace {
-
-// Visits per call of StepCursor.
-constexpr int kStepBudget = 1024;
 
 std::string_view ServerErrorText(int code) {
     switch (code) {
@@ -28,6 +28,8 @@ std::string_view ServerErrorText(int code) {
             return "Die Verzeichnisdaten des Servers sind nicht verfügbar.";
         case server_error::kUnknownVersion:
             return "Diese Version der Anfrage wird nicht unterstützt.";
+        case server_error::kTooMuchWork:
+            return "Die Suche ist zu umfangreich. Bitte verfeinern Sie Ihre Suchkriterien.";
         default:
             return "Die Anfrage konnte nicht beantwortet werden.";
     }
@@ -60,6 +62,12 @@ PageWindow WindowOf(const InternetRequest& request, const ServerLimits& limits) 
     return window;
 }
 
+// The request without its page: the key of its walks in the cache.
+std::string CacheKey(InternetRequest request) {
+    request.page = 0;
+    return FormBody(request);
+}
+
 }  // namespace
 
 std::string ServerErrorReply(int code) {
@@ -85,36 +93,35 @@ std::string DirectoryServer::Answer(const InternetRequest& request) {
     std::string error_reply;
     if (!SelectBooks(request, &book_numbers, &error_reply)) return error_reply;
 
-    const SearchRequest search{request.name, request.first_name, request.street, request.heading};
-    return Search(search, ModeOf(request), book_numbers, WindowOf(request, limits_));
+    return Search(request, book_numbers);
 }
 
-std::string DirectoryServer::Search(const SearchRequest& search, NameMode mode,
-                                    const std::vector<int>& book_numbers,
-                                    const PageWindow& window) {
+std::string DirectoryServer::Search(const InternetRequest& request,
+                                    const std::vector<int>& book_numbers) {
     if (book_numbers.empty()) return RecordsReplyBody(0, {});
-    BookList& books = data_set_.Books();
+    const SearchRequest search{request.name, request.first_name, request.street, request.heading};
+    const NameMode mode = ModeOf(request);
+    BookList& books = readers_.books;
     const SearchCursor first = CreateCursor(books, search, book_numbers.front(), mode);
     if (first.MatchesNothing()) return RecordsReplyBody(0, {});
     const BookFilter filter(data_set_, first);
-    std::vector<SubscriberEntry> page;
-    std::int64_t hits = 0;
-    RawRecord raw{};
-    for (const int book : book_numbers) {
-        if (hits >= window.limit) break;
-        if (!filter.MayHold(book)) continue;
-        SearchCursor cursor = CreateCursor(books, search, book, mode);
-        while (hits < window.limit) {
-            const StepResult step = StepCursor(books, &cursor, kStepBudget, &raw);
-            if (step == StepResult::kFinished) break;
-            if (step != StepResult::kHit) continue;
-            if (hits >= window.first && hits < window.end) {
-                books.Decoder().Decode(raw.data(), &page.emplace_back());
-            }
-            ++hits;
-        }
+    const PageWindow window = WindowOf(request, limits_);
+    const auto start = CursorCache::Clock::now();
+    const std::string key = cache_ != nullptr ? CacheKey(request) : std::string();
+    SearchWalk walk;
+    if (cache_ != nullptr) {
+        std::optional<SearchWalk> cached = cache_->Take(key, start);
+        if (cached && cached->CanServe(window)) walk = std::move(*cached);
     }
-    return RecordsReplyBody(static_cast<std::int32_t>(hits), page);
+    WorkCap cap(limits_.max_visits, limits_.max_time);
+    std::vector<SubscriberEntry> page;
+    const std::int64_t total =
+        PageWalker(books, filter, search, mode, book_numbers).Serve(window, &cap, &walk, &page);
+    if (total < 0) return ServerErrorReply(server_error::kTooMuchWork);
+    if (cache_ != nullptr && walk.HasMore()) {
+        cache_->Put(key, std::move(walk), CursorCache::Clock::now());
+    }
+    return RecordsReplyBody(static_cast<std::int32_t>(total), page);
 }
 
 bool DirectoryServer::SelectBooks(const InternetRequest& request, std::vector<int>* books,
@@ -125,9 +132,9 @@ bool DirectoryServer::SelectBooks(const InternetRequest& request, std::vector<in
         std::string_view what;
     };
     const Criterion criteria[] = {
-        {&data_set_.Towns(), &request.town, "Der Ort"},
-        {&data_set_.PostalCodes(), &request.postal_code, "Die Postleitzahl"},
-        {&data_set_.AreaCodes(), &request.area_code, "Die Vorwahl"},
+        {&readers_.towns, &request.town, "Der Ort"},
+        {&readers_.postal_codes, &request.postal_code, "Die Postleitzahl"},
+        {&readers_.area_codes, &request.area_code, "Die Vorwahl"},
     };
     bool any = false;
     for (const Criterion& criterion : criteria) {
@@ -142,7 +149,7 @@ bool DirectoryServer::SelectBooks(const InternetRequest& request, std::vector<in
     }
     if (!any) {
         books->clear();
-        const BookData& book_data = data_set_.Books().Books();
+        const BookData& book_data = readers_.books.Books();
         for (int book = 0; book < BookData::BookCount(); ++book) {
             if (book_data.EntryCount(book) > 0) books->push_back(book);
         }

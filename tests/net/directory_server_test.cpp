@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "base/cp1252.h"
 #include "net/form_decoder.h"
 #include "net/reply_decoder.h"
@@ -62,6 +64,17 @@ protected:
             if (answer.entries.empty()) return all;
             EXPECT_LE(answer.entries.size(), static_cast<std::size_t>(per_page));
             all.insert(all.end(), answer.entries.begin(), answer.entries.end());
+        }
+    }
+
+    // Every page of the search up to the first empty one, through the server.
+    static std::vector<Answer> PageByPage(DirectoryServer& server, const std::string& form,
+                                          int per_page) {
+        std::vector<Answer> pages;
+        for (int page = 0;; ++page) {
+            pages.push_back(Decode(server.Answer(Utf8ToCp1252(
+                form + "&n=" + std::to_string(per_page) + "&p=" + std::to_string(page)))));
+            if (pages.back().entries.empty()) return pages;
         }
     }
 
@@ -199,6 +212,106 @@ TEST_F(DirectoryServerTest, TheWalkStopsPastThePageAndTheFirstCountsBeyondTheLis
     // A search with fewer hits than the limit counts them all.
     EXPECT_EQ(Ask("l=Meier&y=1&c=M%FCllheim", limits).total,
               static_cast<std::int32_t>(PhonesOf("Meier", 2).size()));
+}
+
+// Queries of every kind: one town, the whole country, phonetic, more hits than the
+// limits below let a walk count.
+const char* const kPagedQueries[] = {"l=meier&y=1", "l=Mair&x=1", "f=Anna&c=Berlin",
+                                     "f=Anna",      "s=Kirchweg", "l=Schm&c=Porz"};
+// Small limits keep the pages searched afresh few.
+constexpr ServerLimits kSmallLimits{100, 300, 50, 1000};
+
+void ExpectSamePages(const std::vector<Answer>& got, const std::vector<Answer>& expected,
+                     const std::string& what) {
+    ASSERT_EQ(got.size(), expected.size()) << what;
+    for (std::size_t page = 0; page < got.size(); ++page) {
+        EXPECT_EQ(got[page].code, 0) << what << " page " << page;
+        EXPECT_EQ(got[page].total, expected[page].total) << what << " page " << page;
+        EXPECT_EQ(got[page].entries, expected[page].entries) << what << " page " << page;
+    }
+}
+
+TEST_F(DirectoryServerTest, PagesGoingOnFromTheCacheAreThePagesSearchedAfresh) {
+    CursorCache cache(CacheLimits{});
+    DirectoryServer cached(data_set_, OwnReaders(data_set_), kSmallLimits, &cache);
+    DirectoryServer fresh(data_set_, kSmallLimits);
+    for (const char* query : kPagedQueries) {
+        for (const int per_page : {1, 7, 50}) {
+            const std::string what = std::string(query) + " n=" + std::to_string(per_page);
+            ExpectSamePages(PageByPage(cached, query, per_page), PageByPage(fresh, query, per_page),
+                            what);
+        }
+    }
+    // Pages out of order: a walk past the page asked for is not used.
+    for (const char* page : {"&p=3", "&p=1", "&p=2", "&p=2", "&p=0", "&p=5"}) {
+        const std::string form = std::string("s=Kirchweg&n=9") + page;
+        const Answer answer = Decode(cached.Answer(form));
+        const Answer expected = Ask(form, kSmallLimits);
+        EXPECT_EQ(answer.total, expected.total) << page;
+        EXPECT_EQ(Phones(answer.entries), Phones(expected.entries)) << page;
+    }
+    EXPECT_GT(cache.Entries(), 0u);
+}
+
+TEST_F(DirectoryServerTest, ThePagesAfterTheFirstNeedNoSearch) {
+    // The first page counts on to the 1001st hit; the next pages come from the walk
+    // even with a cap that would not let them search from the start.
+    CursorCache cache(CacheLimits{});
+    ServerLimits tight;
+    DirectoryServer cached(data_set_, OwnReaders(data_set_), tight, &cache);
+    const Answer first = Decode(cached.Answer("s=Kirchweg&n=50"));
+    ASSERT_EQ(first.total, 1001);
+    tight.max_visits = 0;
+    DirectoryServer capped(data_set_, OwnReaders(data_set_), tight, &cache);
+    const Answer second = Decode(capped.Answer("s=Kirchweg&n=50&p=1"));
+    EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.entries, Ask("s=Kirchweg&n=50&p=1").entries);
+    EXPECT_EQ(Decode(capped.Answer("s=Kirchweg&n=50&p=3")).code, 0);
+    EXPECT_EQ(Decode(capped.Answer("s=Kirchweg&n=50&p=0")).code, server_error::kTooMuchWork);
+}
+
+TEST_F(DirectoryServerTest, ARequestOverTheWorkCapIsAnErrorReply) {
+    ServerLimits limits;
+    limits.max_visits = 20'000;
+    Answer answer = Ask("f=Anna&n=1000", limits);  // reads every book
+    EXPECT_EQ(answer.code, 1006);
+    EXPECT_EQ(answer.text,
+              "Die Suche ist zu umfangreich. Bitte verfeinern Sie Ihre Suchkriterien.");
+    EXPECT_TRUE(answer.entries.empty());
+    // A walk that reached the cap is not kept; a small search passes.
+    CursorCache cache(CacheLimits{});
+    DirectoryServer server(data_set_, OwnReaders(data_set_), limits, &cache);
+    EXPECT_EQ(Decode(server.Answer("f=Anna&n=1000")).code, 1006);
+    EXPECT_EQ(cache.Entries(), 0u);
+    EXPECT_EQ(Decode(server.Answer("l=Meier&y=1&c=M%FCllheim")).code, 0);
+    // The time part of the cap.
+    limits = ServerLimits{};
+    limits.max_time = std::chrono::milliseconds(0);
+    EXPECT_EQ(Ask("l=Meier&y=1", limits).code, 1006);
+}
+
+TEST_F(DirectoryServerTest, ServersOnTheirOwnThreadsShareOneCache) {
+    CursorCache cache(CacheLimits{});
+    DirectoryServer fresh(data_set_, kSmallLimits);
+    std::vector<std::vector<Answer>> expected;
+    for (const char* query : kPagedQueries) expected.push_back(PageByPage(fresh, query, 7));
+    std::vector<std::vector<Answer>> got[2];
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 2; ++t) {
+        threads.emplace_back([this, &cache, &got, t] {
+            ThreadReaders readers;
+            if (!readers.Open(data_set_)) return;
+            DirectoryServer server(data_set_, readers.View(), kSmallLimits, &cache);
+            for (const char* query : kPagedQueries) got[t].push_back(PageByPage(server, query, 7));
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (int t = 0; t < 2; ++t) {
+        ASSERT_EQ(got[t].size(), expected.size());
+        for (std::size_t q = 0; q < expected.size(); ++q) {
+            ExpectSamePages(got[t][q], expected[q], kPagedQueries[q]);
+        }
+    }
 }
 
 }  // namespace

@@ -1,63 +1,52 @@
-// QueryCgi: the directory server for the Internet search, as a CGI program behind
-// any web server. Reads the form of a POST request from standard input and writes
-// the reply (Content-Type application/vendarion) to standard output. The data set is
-// the folder named by the environment variable VENDARION_DATA (the four archives);
-// a request it cannot answer gets an error reply with a German text.
+// QueryCgi: the directory server for the Internet search. One program in two modes:
+//
+// - CGI, when a web server starts it for each request: reads the form of a POST
+//   request from standard input, opens the data set, answers, ends.
+// - FastCGI, when it is started with a listening socket: as standard input (lighttpd's
+//   mod_fastcgi with bin-path, spawn-fcgi), as the first socket a systemd socket unit
+//   passes, or opened by itself with --listen ADDRESS (":9000", "127.0.0.1:9000" or
+//   the path of a Unix socket). It then keeps the data set open and answers request
+//   after request (fastcgi_server.h).
+//
+// The reply has the Content-Type application/vendarion; a request it cannot answer
+// gets an error reply with a German text. Settings come from the environment
+// (server_options.h); VENDARION_DATA names the folder of the four archives.
+#include <fcgiapp.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "net/directory_server.h"
+#include "fastcgi_server.h"
 #include "net/reply_writer.h"
+#include "net/server_request.h"
+#include "server_options.h"
 #include "store/data_set.h"
 
 namespace vendarion {
 namespace {
 
-// A form of seven texts stays far below this.
-constexpr std::size_t kMaxRequestBody = 64 * 1024;
+// The first socket that systemd passes (sd_listen_fds).
+constexpr int kSystemdFirstSocket = 3;
+
+class StdinBody final : public ByteSource {
+public:
+    Received Receive(std::uint8_t* data, std::size_t size) override {
+        for (;;) {
+            const ssize_t got = read(STDIN_FILENO, data, size);
+            if (got < 0 && errno == EINTR) continue;
+            return {static_cast<std::size_t>(got > 0 ? got : 0), got < 0 ? errno : 0};
+        }
+    }
+};
 
 std::string_view Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
-}
-
-// The request body of Content-Length bytes; false when the method is not POST, the
-// length is missing or too large, or standard input ends early.
-bool ReadRequestBody(std::string* body) {
-    if (Environment("REQUEST_METHOD") != "POST") return false;
-    const std::string_view length_text = Environment("CONTENT_LENGTH");
-    std::size_t length = 0;
-    const auto [end, error] =
-        std::from_chars(length_text.data(), length_text.data() + length_text.size(), length);
-    if (error != std::errc() || end != length_text.data() + length_text.size() ||
-        length > kMaxRequestBody) {
-        return false;
-    }
-    body->resize(length);
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t got = read(STDIN_FILENO, body->data() + done, length - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        done += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
-std::string AnswerRequest() {
-    std::string body;
-    if (!ReadRequestBody(&body)) return ServerErrorReply(server_error::kUnreadableRequest);
-    const std::string folder(Environment("VENDARION_DATA"));
-    DataSet data_set;
-    if (folder.empty() || data_set.Open(folder) != DataSetStep::kComplete) {
-        return ServerErrorReply(server_error::kNoData);
-    }
-    return DirectoryServer(data_set).Answer(body);
 }
 
 bool WriteAll(std::string_view bytes) {
@@ -70,9 +59,59 @@ bool WriteAll(std::string_view bytes) {
     return true;
 }
 
+int RunCgi(const ServerOptions& options) {
+    StdinBody source;
+    std::string body;
+    std::string reply;
+    DataSet data_set;
+    if (!ReadRequestBody(Environment("REQUEST_METHOD"), Environment("CONTENT_LENGTH"), source,
+                         &body)) {
+        reply = ServerErrorReply(server_error::kUnreadableRequest);
+    } else if (options.data_folder.empty() ||
+               data_set.Open(options.data_folder) != DataSetStep::kComplete) {
+        reply = ServerErrorReply(server_error::kNoData);
+    } else {
+        reply = DirectoryServer(data_set, options.limits).Answer(body);
+    }
+    return WriteAll(CgiResponse(reply)) ? 0 : 1;
+}
+
+// The socket that systemd passed to this process, or -1.
+int SystemdSocket() {
+    const std::string pid = std::to_string(getpid());
+    return Environment("LISTEN_PID") == pid && Environment("LISTEN_FDS") == "1"
+               ? kSystemdFirstSocket
+               : -1;
+}
+
 }  // namespace
 }  // namespace vendarion
 
-int main() {
-    return vendarion::WriteAll(vendarion::CgiResponse(vendarion::AnswerRequest())) ? 0 : 1;
+int main(int argc, char** argv) {
+    using namespace vendarion;
+    const ServerOptions options = OptionsFromEnvironment();
+    if (FCGX_Init() != 0) return 1;
+    int listen_socket = -1;
+    if (argc == 3 && std::string_view(argv[1]) == "--listen") {
+        listen_socket = FCGX_OpenSocket(argv[2], 128);
+        if (listen_socket < 0) {
+            std::fprintf(stderr, "QueryCgi: cannot listen on %s\n", argv[2]);
+            return 1;
+        }
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: QueryCgi [--listen ADDRESS]\n");
+        return 2;
+    } else if (const int passed = SystemdSocket(); passed >= 0) {
+        listen_socket = passed;
+    } else if (!FCGX_IsCGI()) {
+        listen_socket = 0;
+    } else {
+        return RunCgi(options);
+    }
+    // A client that goes away must not end the server; a stop request (SIGTERM from
+    // the web server, spawn-fcgi's supervisor or systemd) ends it at once, where the
+    // FastCGI library would only note it and go on waiting for the next request.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGTERM, SIG_DFL);
+    return RunFastCgi(listen_socket, options);
 }
