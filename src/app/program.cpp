@@ -102,7 +102,7 @@ int RunProgram(int argc, char** argv) {
         picture.exec();
     }
     const NotePlaces note_places = FindNotePlaces(platform.ProgramPath());
-    // The window's settings writes are no longer lost silently: the first failure is said.
+    // A settings write of the window that fails is told to the user, the first time.
     ReportedSettings window_settings(settings, messages);
     std::unique_ptr<MainWindow> window =
         MainWindow::Create({*data.Data(), data.Stores(), window_settings, messages, audio, lines,
