@@ -12,11 +12,14 @@ namespace {
 
 namespace fmt = main_table_format;
 
-// Namensteile decides every surname of the dictionary before the search; a book with
-// fewer records than the dictionary has words is walked instead, and so is a book
-// where the surnames that contain the text are so many that positioning at each of
-// them (a key lookup costs about as much as visiting this many records) passes the
-// cost of the walk.
+// Namensteile decides every surname of the dictionary before the search, and the
+// walk finds the first hit of a common text at once: the index is used only for a
+// book with at least this many records for each word of the dictionary, so that
+// deciding the words costs little against walking the book. A book where the
+// surnames that contain the text are so many that positioning at each of them (a key
+// lookup costs about as much as visiting kRecordsPerLookup records) passes the cost
+// of the walk is walked too.
+constexpr std::int64_t kRecordsPerWord = 8;
 constexpr std::int64_t kRecordsPerLookup = 32;
 
 bool IsMain(ByteView record) { return (record.data()[fmt::kFlags] & fmt::kLevelMask) == 0; }
@@ -28,7 +31,7 @@ int BookOf(ByteView record) { return LoadU16(record.data() + fmt::kBook); }
 bool MatchingIds(BookList& books, const SearchCursor& cursor, std::vector<std::uint32_t>* ids) {
     FieldDictionary& surnames = books.Surnames();
     const std::int64_t records = books.Books().EntryCount(cursor.book);
-    if (records < surnames.Count()) return false;
+    if (records < kRecordsPerWord * surnames.Count()) return false;
     for (int word = 0; word < surnames.Count(); ++word) {
         if (!LoweredContains(surnames.Word(word), cursor.lowered_name)) continue;
         ids->push_back(static_cast<std::uint32_t>(word) + 1);
