@@ -38,29 +38,38 @@ const std::vector<Book>& FixedBooks() {
 bool Parse(std::uint8_t kind, LineReader* reader) {
     const std::vector<Book>& books = FixedBooks();
     const int book_count = static_cast<int>(books.size());
-    std::vector<Book> read_books;
-    std::vector<ListRecord> records;
-    SubscriberData subscribers;
-    std::vector<Country> countries;
-    std::vector<Bank> banks;
-    std::vector<std::string> tips;
+    const auto list = [&](ListKind list_kind) {
+        std::vector<ListRecord> records;
+        return ReadList(reader, list_kind, book_count, &records);
+    };
+    // Each kind builds only its own output: the subscribers' word tables are large.
     switch (kind % 8) {
-        case 0:
-            return ReadBooks(reader, &read_books);
+        case 0: {
+            std::vector<Book> read;
+            return ReadBooks(reader, &read);
+        }
         case 1:
-            return ReadList(reader, ListKind::kTowns, book_count, &records);
+            return list(ListKind::kTowns);
         case 2:
-            return ReadList(reader, ListKind::kPostalCodes, book_count, &records);
+            return list(ListKind::kPostalCodes);
         case 3:
-            return ReadList(reader, ListKind::kAreaCodes, book_count, &records);
-        case 4:
+            return list(ListKind::kAreaCodes);
+        case 4: {
+            SubscriberData subscribers;
             return ReadSubscribers(reader, books, &subscribers);
-        case 5:
+        }
+        case 5: {
+            std::vector<Country> countries;
             return ReadCountries(reader, &countries);
-        case 6:
+        }
+        case 6: {
+            std::vector<Bank> banks;
             return ReadBanks(reader, &banks);
-        default:
+        }
+        default: {
+            std::vector<std::string> tips;
             return ReadTips(reader, &tips);
+        }
     }
 }
 

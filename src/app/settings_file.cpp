@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/archive_locator.h"
 #include "app/registry_text.h"
 #include "app/settings_encoding.h"
 #include "base/atomic_file.h"
@@ -32,35 +33,17 @@ bool ReadSettings(const std::string& path, std::vector<RegistryLine>* lines) {
     return ReadFileContents(path, &file) && ParseSettings(file, lines, &encoding);
 }
 
-bool ReadAll(int fd, std::string* contents) {
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) return true;
-        contents->append(buffer, static_cast<std::size_t>(got));
-    }
-}
-
-// Holds the exclusive advisory lock of the settings file that path leads to. Each
-// replacement puts a new file in place, so a lock taken on a file that was replaced
-// meanwhile is dropped and taken again on the current one.
+// Holds the exclusive advisory lock that orders the writers of a settings file: the
+// lock of the file's folder, which stays the same object while every write puts a new
+// file in place. Where the file system has no such locks the write goes on unlocked,
+// as it did before there were locks.
 class SettingsLock {
 public:
-    explicit SettingsLock(const std::string& path) {
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd < 0) return;
-            struct stat locked {};
-            struct stat current {};
-            if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &locked) == 0 &&
-                ::stat(path.c_str(), &current) == 0 && locked.st_ino == current.st_ino &&
-                locked.st_dev == current.st_dev) {
-                fd_ = fd;
-            } else {
-                ::close(fd);
-            }
+    explicit SettingsLock(const std::string& file_path) {
+        const std::string folder = FolderOf(file_path);
+        fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
         }
     }
     ~SettingsLock() {
@@ -68,9 +51,6 @@ public:
     }
     SettingsLock(const SettingsLock&) = delete;
     SettingsLock& operator=(const SettingsLock&) = delete;
-
-    // The locked file, or -1 when it could not be opened and locked.
-    int fd() const { return fd_; }
 
 private:
     int fd_ = -1;
@@ -118,9 +98,7 @@ bool SettingsFile::WriteLine(std::string_view name, const std::string& line) {
     std::string file;
     std::vector<RegistryLine> lines;
     SettingsEncoding encoding;
-    if (lock.fd() < 0 || !ReadAll(lock.fd(), &file) || !ParseSettings(file, &lines, &encoding)) {
-        return false;
-    }
+    if (!ReadFileContents(target, &file) || !ParseSettings(file, &lines, &encoding)) return false;
     SetRegistryValue(&lines, Cp1252ToUtf8(name), line);
     return ReplaceFileContents(target, EncodeSettingsText(JoinRegistryLines(lines), encoding),
                                ReplaceMode::kReplaceExisting);

@@ -12,7 +12,7 @@
 // registry key: when it is missing every read gives its default and every write
 // fails; the program never creates it (the set-up step does, as an installer would).
 // Every operation reads the file afresh, so hand edits take effect at once; every
-// write re-reads the file under an advisory lock (flock) and replaces it whole
+// write re-reads the file under an advisory lock (flock on its folder) and replaces it whole
 // through a temporary file, changing its one value and keeping every other line, so
 // that writers in several processes lose none of each other's values. A file that is
 // a symbolic link stays one. User-interface thread only.
