@@ -116,8 +116,8 @@ int Run(int count) {
     TapiDialer lines(settings, {});
     QtPrinterChooser printers;
     const NotePlaces note_places;
-    std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, lines, printers, files, note_places});
+    std::unique_ptr<MainWindow> window = MainWindow::Create(
+        {data, stores, settings, messages, audio, lines, printers, files, note_places});
     if (window == nullptr) return 1;
     window->resize(1280, 800);
     window->show();

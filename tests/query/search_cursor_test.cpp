@@ -146,16 +146,17 @@ TEST(SearchCursorDamage, PhoneticIdsOutsideTheDictionaryEndTheSearchQuietly) {
     // Every surname id of the phonetic table replaced by the smallest int32 (or the
     // largest): the start position must not be computed from it with an overflow.
     for (const std::uint32_t id : {0x80000000u, 0x7FFFFFFFu, 0u}) {
-        test::CursorBooks books(Entries(), 3, [id](const std::string&, const std::string& member,
-                                                std::string* bytes) {
-            if (member != "phonetic.dat" || bytes->size() < 4) return true;
-            std::uint32_t codes = 0;
-            std::memcpy(&codes, bytes->data(), 4);
-            for (std::size_t at = 4 + 12 * std::size_t{codes}; at + 4 <= bytes->size(); at += 4) {
-                std::memcpy(bytes->data() + at, &id, 4);
-            }
-            return true;
-        });
+        test::CursorBooks books(
+            Entries(), 3, [id](const std::string&, const std::string& member, std::string* bytes) {
+                if (member != "phonetic.dat" || bytes->size() < 4) return true;
+                std::uint32_t codes = 0;
+                std::memcpy(&codes, bytes->data(), 4);
+                for (std::size_t at = 4 + 12 * std::size_t{codes}; at + 4 <= bytes->size();
+                     at += 4) {
+                    std::memcpy(bytes->data() + at, &id, 4);
+                }
+                return true;
+            });
         ASSERT_TRUE(books.Ok());
         const std::vector<int> hits = books.Hits(Request("Meier"), 1, NameMode::kPhonetic);
         EXPECT_LE(hits.size(), Entries().size()) << id;

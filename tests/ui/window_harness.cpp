@@ -36,8 +36,8 @@ WindowHarness::WindowHarness(const Options& options,
     }
     if (options.prepare) options.prepare(settings);
     note_places = {notes_dir.path() + "/desktop", {}, "vendarion-memolet"};
-    window_ =
-        MainWindow::Create({data, stores, settings, messages, audio, lines, printers, files, note_places});
+    window_ = MainWindow::Create(
+        {data, stores, settings, messages, audio, lines, printers, files, note_places});
     if (window_ == nullptr) qFatal("cannot create the main window");
     if (!settings.Has("Pos")) window_->resize(1100, 700);
     if (options.show) {

@@ -296,8 +296,8 @@ int Run(const Options& options) {
     TapiDialer lines(settings, {});
     QtPrinterChooser printers;
     const NotePlaces note_places;
-    std::unique_ptr<MainWindow> window =
-        MainWindow::Create({data, stores, settings, messages, audio, lines, printers, files, note_places});
+    std::unique_ptr<MainWindow> window = MainWindow::Create(
+        {data, stores, settings, messages, audio, lines, printers, files, note_places});
     if (window == nullptr) return 1;
     window->setGeometry(window->screen()->geometry());
     window->show();
