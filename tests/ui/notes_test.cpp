@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(notes.ValueAt(0), 1);
         QCOMPARE(notes.NoteTextAt(0), std::string());
         // The new note is opened at once.
-        QTRY_COMPARE(ReadArguments(opened),
+        QTRY_COMPARE(ReadArguments(opened + QStringLiteral("id=1")),
                      (QStringList{QStringLiteral("/id=1"), Shown("/phone=" + area + number)}));
 
         // A second note for the same row: asked first, then refused, nothing changes.
@@ -181,7 +181,11 @@ private slots:
         }
         harness.ChooseInTree(ListType::kNotes);
         QCOMPARE(harness.Rows(), 2);
-        QFile::remove(opened);
+        const int id = harness.stores.notes->ValueAt(1);
+        const QString opened_note = opened + QStringLiteral("id=%1").arg(id);
+        // The note was opened when it was made; that run has ended once its file is there.
+        QTRY_VERIFY(QFile::exists(opened_note));
+        QVERIFY(QFile::remove(opened_note));
 
         // Without the note program.
         const std::string stand_in = harness.note_places.note_program;
@@ -191,11 +195,12 @@ private slots:
         harness.Trigger(40054);
         QCOMPARE(harness.messages.ShownIds(), std::vector<int>{1333});
         harness.note_places.note_program = stand_in;
+        QVERIFY(!QFile::exists(opened_note));
         // A double click opens the note of its row.
         const QRect cell = harness.View()->visualRect(harness.View()->model()->index(1, 0));
+        QTest::mouseClick(harness.View()->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(harness.View()->viewport(), Qt::LeftButton, {}, cell.center());
-        const int id = harness.stores.notes->ValueAt(1);
-        QTRY_COMPARE(ReadArguments(opened).value(0), QStringLiteral("/id=%1").arg(id));
+        QTRY_COMPARE(ReadArguments(opened_note).value(0), QStringLiteral("/id=%1").arg(id));
 
         // Removing the last row selects the one before it; "No" keeps the note.
         harness.messages.Clear();
@@ -351,15 +356,16 @@ private:
         return -1;
     }
 
-    // A note program that writes its arguments into a file beside it; the file's path.
+    // A note program that writes its arguments into a file beside it, one file for
+    // each note ("memolet.id=2"); the path of the files without the id.
     static QString UseStandIn(WindowHarness& harness) {
         const std::string program = harness.notes_dir.path() + "/memolet";
         WriteFile(program,
-                  "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\"\n"
-                  "mv \"$0.args.tmp\" \"$0.args\"\n");
+                  "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp.$$\"\n"
+                  "mv \"$0.tmp.$$\" \"$0.${1#/}\"\n");
         ::chmod(program.c_str(), 0755);
         harness.note_places.note_program = program;
-        return QString::fromStdString(program + ".args");
+        return QString::fromStdString(program + ".");
     }
 
     static QStringList ReadArguments(const QString& path) {
