@@ -13,6 +13,7 @@
 #include <string>
 
 #include "resources/assistant_picture.h"
+#include "resources/generated_source.h"
 
 namespace {
 
@@ -123,22 +124,11 @@ int main(int argc, char** argv) {
     const QByteArray bytes = Picture();
     std::string source =
         "// Drawn by make_assistant_picture when the program is built.\n"
-        "#include \"resources/assistant_picture.h\"\n\nnamespace vendarion {\nnamespace {\n\n"
-        "const unsigned char kPicture[] = {";
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i % 16 == 0) source += "\n   ";
-        source += " " + std::to_string(static_cast<unsigned char>(bytes[i])) + ",";
-    }
-    source +=
-        "\n};\n\n}  // namespace\n\nstd::string_view AssistantPicture() {\n"
+        "#include \"resources/assistant_picture.h\"\n\nnamespace vendarion {\nnamespace {\n\n" +
+        vendarion::ByteArraySource("kPicture", bytes) +
+        "\n}  // namespace\n\nstd::string_view AssistantPicture() {\n"
         "    return {reinterpret_cast<const char*>(kPicture), sizeof kPicture};\n}\n\n"
         "}  // namespace vendarion\n";
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(source.data(), static_cast<qint64>(source.size())) !=
-            static_cast<qint64>(source.size())) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
+    if (!vendarion::WriteGeneratedSource(argv[1], source)) return 1;
     return bytes.isEmpty() ? 1 : 0;
 }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "resources/banner_strips.h"
+#include "resources/generated_source.h"
 
 namespace {
 
@@ -159,15 +160,6 @@ QByteArray Strip(int frames, const FrameDrawer& draw) {
     return bytes;
 }
 
-std::string CArray(const QByteArray& bytes, int number) {
-    std::string text = "const unsigned char kStrip" + std::to_string(number) + "[] = {";
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i % 16 == 0) text += "\n   ";
-        text += " " + std::to_string(static_cast<unsigned char>(bytes[i])) + ",";
-    }
-    return text + "\n};\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -183,7 +175,8 @@ int main(int argc, char** argv) {
         "// Drawn by make_banner_strips when the program is built.\n"
         "#include \"resources/banner_strips.h\"\n\nnamespace vendarion {\nnamespace {\n\n";
     for (int i = 0; i < 5; ++i)
-        source += CArray(Strip(animations[i].first, animations[i].second), i);
+        source += vendarion::ByteArraySource("kStrip" + std::to_string(i),
+                                             Strip(animations[i].first, animations[i].second));
     source += "\nconst std::string_view kStrips[] = {\n";
     for (int i = 0; i < 5; ++i) {
         source += "    {reinterpret_cast<const char*>(kStrip" + std::to_string(i) +
@@ -193,12 +186,5 @@ int main(int argc, char** argv) {
         "};\n\n}  // namespace\n\nstd::string_view BannerStrip(int animation) {\n"
         "    if (animation < 0 || animation >= 5) return {};\n"
         "    return kStrips[animation];\n}\n\n}  // namespace vendarion\n";
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(source.data(), static_cast<qint64>(source.size())) !=
-            static_cast<qint64>(source.size())) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return vendarion::WriteGeneratedSource(argv[1], source) ? 0 : 1;
 }
