@@ -16,3 +16,10 @@ function(vendarion_library name)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     vendarion_warnings(${name})
 endfunction()
+
+# A program started once per query (the command-line tool, the CGI server) links the
+# C++ runtime statically: resolving libstdc++'s symbols at start-up was about a
+# quarter of a narrow search's processor time.
+function(vendarion_quick_start target)
+    target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+endfunction()

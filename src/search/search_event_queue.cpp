@@ -2,8 +2,6 @@
 
 namespace vendarion {
 
-void SearchEventQueue::LineAdded(int, int) { Post(Event::kLineAdded); }
-
 void SearchEventQueue::Post(Event event) {
     {
         std::lock_guard lock(mutex_);
@@ -32,8 +30,6 @@ FinishOutcome DriveSearches(SearchControl& control, SearchEventQueue& queue) {
                 break;
             case SearchEventQueue::Event::kInterrupt:
                 control.CancelSearch();
-                break;
-            case SearchEventQueue::Event::kLineAdded:
                 break;
         }
     }
