@@ -28,8 +28,8 @@ std::chrono::nanoseconds WorkCap::ThreadTime() {
 }
 
 std::size_t SearchWalk::Bytes() const {
-    return sizeof(SearchWalk) + ahead.size() * sizeof(RawRecord) + cursor.lowered_name.capacity() +
-           cursor.name_part_matches.capacity();
+    return sizeof(SearchWalk) + ahead.size() * sizeof(RawRecord) + cursor.name_words.Bytes() +
+           cursor.indexed.Bytes();
 }
 
 std::int64_t PageWalker::Serve(const PageWindow& window, WorkCap* cap, SearchWalk* walk,
@@ -67,7 +67,9 @@ PageWalker::Next PageWalker::NextHit(WorkCap* cap, SearchWalk* walk, RawRecord* 
                 ++walk->book_index;
             }
             if (walk->book_index >= book_numbers_.size()) return Next::kFinished;
-            walk->cursor = CreateCursor(books_, search_, book_numbers_[walk->book_index], mode_);
+            SearchCursor next = CreateCursor(books_, search_, book_numbers_[walk->book_index],
+                                             mode_, &walk->cursor.name_words);
+            walk->cursor = std::move(next);
             walk->cursor_open = true;
         }
         if (!cap->Take(kStepBudget)) return Next::kOverCap;

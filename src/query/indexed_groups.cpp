@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/ascii_text.h"
 #include "query/search_cursor.h"
 #include "store/book_list.h"
 #include "store/main_table_format.h"
@@ -12,33 +11,19 @@ namespace {
 
 namespace fmt = main_table_format;
 
-// Namensteile decides every surname of the dictionary before the search, and the
-// walk finds the first hit of a common text at once: the index is used only for a
-// book with at least this many records for each word of the dictionary, so that
-// deciding the words costs little against walking the book. A book where the
-// surnames that contain the text are so many that positioning at each of them (a key
-// lookup costs about as much as visiting kRecordsPerLookup records) passes the cost
-// of the walk is walked too.
-constexpr std::int64_t kRecordsPerWord = 8;
+// Namensteile: the sweep decides this many surname words for each record the walk
+// visits meanwhile (deciding a word costs a fraction of visiting a record), so that
+// the walk still finds a common text's first hits at once; it is started only where
+// it ends before the walk is half through the book. When the surnames that contain
+// the text are so many that positioning at each of them (a key lookup costs about as
+// much as visiting kRecordsPerLookup records) would pass the cost of the walk, the
+// sweep stops and the book is walked.
+constexpr std::int64_t kWordsPerVisit = 4;
 constexpr std::int64_t kRecordsPerLookup = 32;
 
 bool IsMain(ByteView record) { return (record.data()[fmt::kFlags] & fmt::kLevelMask) == 0; }
 
 int BookOf(ByteView record) { return LoadU16(record.data() + fmt::kBook); }
-
-// The surname ids whose words contain the cursor's lowered text; false when the walk
-// is cheaper for this book.
-bool MatchingIds(BookList& books, const SearchCursor& cursor, std::vector<std::uint32_t>* ids) {
-    FieldDictionary& surnames = books.Surnames();
-    const std::int64_t records = books.Books().EntryCount(cursor.book);
-    if (records < kRecordsPerWord * surnames.Count()) return false;
-    for (int word = 0; word < surnames.Count(); ++word) {
-        if (!LoweredContains(surnames.Word(word), cursor.lowered_name)) continue;
-        ids->push_back(static_cast<std::uint32_t>(word) + 1);
-        if (static_cast<std::int64_t>(ids->size()) * kRecordsPerLookup > records) return false;
-    }
-    return true;
-}
 
 // The ids as spans of consecutive ids.
 std::vector<IdSpan> SpansOf(const std::vector<std::uint32_t>& ids) {
@@ -53,9 +38,9 @@ std::vector<IdSpan> SpansOf(const std::vector<std::uint32_t>& ids) {
     return spans;
 }
 
-bool Wanted(const SearchCursor& cursor, std::uint32_t surname) {
+bool Wanted(BookList& books, SearchCursor& cursor, std::uint32_t surname) {
     if (cursor.mode == NameMode::kNameParts) {
-        return std::binary_search(cursor.indexed.ids.begin(), cursor.indexed.ids.end(), surname);
+        return cursor.name_words.Contains(books.Surnames(), surname);
     }
     return static_cast<std::int64_t>(cursor.name_range.low) + 1 <= surname &&
            surname <= static_cast<std::int64_t>(cursor.name_range.high) + 1;
@@ -89,13 +74,31 @@ int NextWantedMain(MainTable& table, SearchCursor* cursor, std::uint32_t surname
         return surname < static_cast<std::int64_t>(cursor->name_range.low) + 1 ? plan.range_start
                                                                                : -1;
     }
-    const auto next = std::upper_bound(plan.ids.begin(), plan.ids.end(), surname);
-    if (next == plan.ids.end()) return -1;
+    const std::vector<std::uint32_t>& ids = cursor->name_words.Ids();
+    const auto next = std::upper_bound(ids.begin(), ids.end(), surname);
+    if (next == ids.end()) return -1;
     if (*next != plan.found_id || (plan.found_main >= 0 && plan.found_main <= cursor->position)) {
         plan.found_id = *next;
         plan.found_main = table.Find(cursor->book, static_cast<int>(*next) - 1, -2);
     }
     return plan.found_main;
+}
+
+bool TooManyWords(BookList& books, const SearchCursor& cursor) {
+    return static_cast<std::int64_t>(cursor.name_words.Ids().size()) * kRecordsPerLookup >
+           books.Books().EntryCount(cursor.book);
+}
+
+// Namensteile, every word decided: the index's groups of the matching ids, unless
+// they are so many that the walk costs less.
+void PlanNameParts(BookList& books, SearchCursor* cursor) {
+    if (TooManyWords(books, *cursor)) return;
+    IndexedGroups plan;
+    if (!books.SubNames().Collect(cursor->book, SpansOf(cursor->name_words.Ids()), &plan.subs)) {
+        return;
+    }
+    plan.active = true;
+    cursor->indexed = std::move(plan);
 }
 
 }  // namespace
@@ -105,31 +108,48 @@ void PlanIndexedGroups(BookList& books, SearchCursor* cursor) {
         !books.SubNames().Covers(cursor->book)) {
         return;
     }
-    IndexedGroups plan;
-    std::vector<IdSpan> spans;
     switch (cursor->mode) {
         case NameMode::kNormalComplete:
-        case NameMode::kExactComplete:
-            spans.push_back({static_cast<std::uint32_t>(cursor->name_range.low) + 1,
-                             static_cast<std::uint32_t>(cursor->name_range.high) + 1});
+        case NameMode::kExactComplete: {
+            IndexedGroups plan;
+            const std::vector<IdSpan> spans = {
+                {static_cast<std::uint32_t>(cursor->name_range.low) + 1,
+                 static_cast<std::uint32_t>(cursor->name_range.high) + 1}};
             plan.range_start = books.Table().Find(cursor->book, cursor->name_range.low, -2);
-            break;
+            if (!books.SubNames().Collect(cursor->book, spans, &plan.subs)) return;
+            plan.active = true;
+            cursor->indexed = std::move(plan);
+            return;
+        }
         case NameMode::kNameParts:
-            if (!MatchingIds(books, *cursor, &plan.ids)) return;
-            spans = SpansOf(plan.ids);
-            break;
+            if (cursor->name_words.Swept()) {
+                PlanNameParts(books, cursor);
+            } else if (!TooManyWords(books, *cursor) &&
+                       cursor->name_words.Unswept() <=
+                           books.Books().EntryCount(cursor->book) * kWordsPerVisit / 2) {
+                cursor->indexed.sweeping = true;
+            }
+            return;
         case NameMode::kNormal:
         case NameMode::kExact:
         case NameMode::kPhonetic:
             return;
     }
-    if (!books.SubNames().Collect(cursor->book, spans, &plan.subs)) return;
-    plan.active = true;
-    cursor->indexed = std::move(plan);
+}
+
+void SweepNameParts(BookList& books, SearchCursor* cursor, int visits) {
+    NamePartWords& words = cursor->name_words;
+    const std::int64_t count =
+        std::min<std::int64_t>(std::max(visits, 1) * kWordsPerVisit, words.Unswept());
+    const bool swept = words.Sweep(books.Surnames(), static_cast<int>(count));
+    if (swept || TooManyWords(books, *cursor)) {
+        cursor->indexed.sweeping = false;
+        PlanNameParts(books, cursor);
+    }
 }
 
 GroupChoice ChooseGroup(BookList& books, SearchCursor* cursor, std::uint32_t main_surname) {
-    if (Wanted(*cursor, main_surname)) return GroupChoice::kVisit;
+    if (Wanted(books, *cursor, main_surname)) return GroupChoice::kVisit;
     MainTable& table = books.Table();
     const int here = cursor->position;
     const int sub_group = NextSubGroup(table, cursor, here);

@@ -17,24 +17,32 @@ struct SearchCursor;
 
 struct IndexedGroups {
     bool active = false;  // false: the cursor walks the whole book
+    // Namensteile: the surname words are being swept (a share of each step), and the
+    // cursor walks until the sweep has listed the words that contain the text.
+    bool sweeping = false;
     // Table positions of the book's sub-entries whose own surname matches, ascending.
     std::vector<int> subs;
     std::size_t next_sub = 0;  // the first of subs not yet behind the walk
     // Komplett modes: the first main entry at or after the surname range.
     int range_start = -1;
-    // Namensteile: the surname ids that contain the text, ascending, and the main entry
-    // the table's key gave for the id last looked up.
-    std::vector<std::uint32_t> ids;
+    // Namensteile: the main entry the table's key gave for the id last looked up.
     std::uint32_t found_id = 0;
     int found_main = -1;
+
+    std::size_t Bytes() const { return subs.capacity() * sizeof(int); }
 };
 
 // Plans the indexed walk for a cursor of mode kNormalComplete, kExactComplete or
 // kNameParts whose ranges are set, when the data has the index of sub-entry surnames
-// and it covers the book. Without it, or when the index fails, or for Namensteile
-// when so many surnames contain the text that the walk costs less, the plan stays
-// inactive.
+// and it covers the book. Without it, or when the index fails, the plan stays
+// inactive. Namensteile first sweeps the surname words, where that costs little
+// against walking the book, and uses the index once the sweep shows that few enough
+// words contain the text.
 void PlanIndexedGroups(BookList& books, SearchCursor* cursor);
+
+// For a sweeping plan: sweeps for as many record visits (at least one), and
+// activates the plan when the sweep ends.
+void SweepNameParts(BookList& books, SearchCursor* cursor, int visits);
 
 enum class GroupChoice {
     kVisit,     // the group of the main entry at the cursor's position is visited

@@ -15,13 +15,6 @@ namespace fmt = main_table_format;
 
 constexpr std::size_t kMaxStreetText = 127;
 
-// kNameParts: what a surname word number is known to be, two bits of
-// name_part_matches each.
-constexpr std::int64_t kWordsPerByte = 4;
-constexpr int kUnknown = 0;
-constexpr int kMatch = 1;
-constexpr int kNoMatch = 2;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' '; }
 // A character above the blank that is not a digit.
@@ -44,7 +37,7 @@ ValueRange PrefixRange(FieldDictionary& dictionary, std::string_view text) {
 }
 
 ValueRange NameRange(BookList& books, const SearchRequest& request, NameMode mode,
-                     SearchCursor* cursor) {
+                     SearchCursor* cursor, NamePartWords* carried) {
     switch (mode) {
         case NameMode::kExact:
         case NameMode::kExactComplete: {
@@ -59,14 +52,16 @@ ValueRange NameRange(BookList& books, const SearchRequest& request, NameMode mod
                            cursor->candidates.Count() > 0
                        ? ValueRange{0, 0}
                        : kNoMatchRange;
-        case NameMode::kNameParts:
-            cursor->lowered_name = LowerAsciiText(request.surname);
-            cursor->name_part_matches.assign(
-                (static_cast<std::size_t>(std::max(books.Surnames().Count(), 0)) + kWordsPerByte -
-                 1) /
-                    kWordsPerByte,
-                0);
+        case NameMode::kNameParts: {
+            std::string lowered = LowerAsciiText(request.surname);
+            const int words = books.Surnames().Count();
+            if (carried != nullptr && carried->Fits(lowered, words)) {
+                cursor->name_words = std::move(*carried);
+            } else {
+                cursor->name_words.Reset(std::move(lowered), words);
+            }
             return {0, 0};
+        }
         case NameMode::kNormal:
         case NameMode::kNormalComplete:
             break;
@@ -109,25 +104,6 @@ bool PassesFields(const SearchCursor& cursor, const std::uint8_t* record) {
            cursor.heading_range.Admits(Id24(record, fmt::kHeading));
 }
 
-// Mode kNameParts: whether the surname with this id contains the lowered text.
-bool SurnameContains(BookList& books, SearchCursor* cursor, std::uint32_t id) {
-    const std::int64_t word = static_cast<std::int64_t>(id) - 1;
-    if (word < 0 || word >= books.Surnames().Count() ||
-        static_cast<std::size_t>(word / kWordsPerByte) >= cursor->name_part_matches.size()) {
-        return false;
-    }
-    std::uint8_t& bits = cursor->name_part_matches[static_cast<std::size_t>(word / kWordsPerByte)];
-    const int shift = static_cast<int>(word % kWordsPerByte) * 2;
-    int known = (bits >> shift) & 3;
-    if (known == kUnknown) {
-        known = LoweredContains(books.Surnames().Word(static_cast<int>(word)), cursor->lowered_name)
-                    ? kMatch
-                    : kNoMatch;
-        bits = static_cast<std::uint8_t>(bits | known << shift);
-    }
-    return known == kMatch;
-}
-
 // What the walk does with a record.
 enum class Verdict { kHit, kSkip, kJumped, kFinished };
 
@@ -164,7 +140,7 @@ std::optional<Verdict> SurnameTest(BookList& books, SearchCursor* cursor,
     if (!cursor->surname_present) return std::nullopt;
     const std::uint32_t id = Id24(record, fmt::kSurname);
     if (cursor->mode == NameMode::kNameParts) {
-        if (SurnameContains(books, cursor, id)) return std::nullopt;
+        if (cursor->name_words.Contains(books.Surnames(), id)) return std::nullopt;
         return Verdict::kSkip;
     }
     const ValueRange& range = cursor->name_range;
@@ -239,12 +215,15 @@ std::string StreetSearchText(std::string_view street) {
     return text;
 }
 
-SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int book, NameMode mode) {
+SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int book, NameMode mode,
+                          NamePartWords* carried) {
     SearchCursor cursor;
     cursor.book = book;
     cursor.surname_present = !request.surname.empty();
     cursor.mode = cursor.surname_present ? mode : NameMode::kNormal;
-    if (cursor.surname_present) cursor.name_range = NameRange(books, request, cursor.mode, &cursor);
+    if (cursor.surname_present) {
+        cursor.name_range = NameRange(books, request, cursor.mode, &cursor, carried);
+    }
     cursor.first_name_range = PrefixRange(books.FirstNames(), request.first_name);
     cursor.street_range = PrefixRange(books.Streets(), StreetSearchText(request.street));
     cursor.heading_range = PrefixRange(books.Headings(), request.heading);
@@ -254,11 +233,15 @@ SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int boo
     return cursor;
 }
 
-StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawRecord* hit) {
+namespace {
+
+// Visits records from the cursor's position until a hit, a jump or the budget's end;
+// *budget is what is left of it.
+StepResult Walk(BookList& books, SearchCursor* cursor, int* budget, RawRecord* hit) {
     MainTable& table = books.Table();
     while (cursor->position >= 0) {
-        if (budget <= 0) return StepResult::kBudgetUsed;
-        --budget;
+        if (*budget <= 0) return StepResult::kBudgetUsed;
+        --*budget;
         ByteView view = table.Record(cursor->position);
         if (view.empty() || LoadU16(view.data() + fmt::kBook) > cursor->book) break;
         if (cursor->indexed.active && Level(view.data()) == 0) {
@@ -285,6 +268,20 @@ StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawReco
     }
     cursor->position = -1;
     return StepResult::kFinished;
+}
+
+}  // namespace
+
+StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawRecord* hit) {
+    if (!cursor->indexed.sweeping) return Walk(books, cursor, &budget, hit);
+    // While the surname words are swept, walk and sweep share the step alike: the walk
+    // first, so that a common text's hits come at once, then the sweep for as many
+    // visits as the walk used.
+    const int walk_budget = budget - budget / 2;
+    int left = walk_budget;
+    const StepResult result = Walk(books, cursor, &left, hit);
+    if (result != StepResult::kFinished) SweepNameParts(books, cursor, walk_budget - left);
+    return result;
 }
 
 }  // namespace vendarion

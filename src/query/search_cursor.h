@@ -13,6 +13,7 @@
 
 #include "query/indexed_groups.h"
 #include "query/name_mode.h"
+#include "query/name_part_words.h"
 #include "store/main_table.h"
 #include "store/phonetic_index.h"
 
@@ -58,11 +59,8 @@ struct SearchCursor {
     bool main_emitted = false;     // the group's main entry went out for a sub-entry
     NameMode mode = NameMode::kNormal;
     ValueRange name_range{0, 0};
-    std::string lowered_name;  // kNameParts: the surname with A-Z lowered
-    // kNameParts: what each surname word number is known to be, two bits per word
-    // and four words to a byte (0 unknown, 1 match, 2 no match), so that each surname
-    // text is fetched at most once per search; packed to stay in the processor cache.
-    std::vector<std::uint8_t> name_part_matches;
+    // kNameParts: the surname with A-Z lowered, and which surname words contain it.
+    NamePartWords name_words;
     PhoneticIds candidates;  // kPhonetic: the surname ids of the code, ascending
     int last_main = -1;      // the record number of the last main entry visited
     int run_start = 0;       // kPhonetic: the current run of consecutive candidates
@@ -91,7 +89,10 @@ enum class StepResult {
 std::string StreetSearchText(std::string_view street);
 
 // A cursor for the book and mode; mode is ignored (kNormal) when the surname is empty.
-SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int book, NameMode mode);
+// A search over several books hands each book's cursor the Namensteile verdicts of
+// the one before (carried, moved from when they fit), so that no word is decided twice.
+SearchCursor CreateCursor(BookList& books, const SearchRequest& request, int book, NameMode mode,
+                          NamePartWords* carried = nullptr);
 
 // Visits at most budget records and returns the next hit into *hit.
 StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawRecord* hit);

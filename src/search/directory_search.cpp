@@ -9,9 +9,8 @@ namespace {
 
 // Adds the hits of one book until its cursor is finished; false when the search
 // ends inside the book (cancelled, or a line was refused).
-bool SearchBook(SearchWorker& worker, BookList& books, const DirectorySearch& search, int book,
+bool SearchBook(SearchWorker& worker, BookList& books, SearchCursor& cursor,
                 ResultList::Placement placement) {
-    SearchCursor cursor = CreateCursor(books, search.request, book, search.mode);
     RawRecord record{};
     SubscriberEntry entry;
     while (worker.Running()) {
@@ -40,10 +39,14 @@ void RunDirectorySearch(SearchWorker& worker, BookList& books, DirectorySearch s
         merge ? ResultList::Placement::kMerge : ResultList::Placement::kAppend;
     search.towns.Rewind();
     int index = 0;
+    NamePartWords words;
     for (int book = merge ? search.towns.NextBook() : search.book; book >= 0;
          book = merge ? search.towns.NextBook() : -1) {
         if (merge) worker.SetBookIndex(++index);
-        if (!SearchBook(worker, books, search, book, placement)) break;
+        SearchCursor cursor = CreateCursor(books, search.request, book, search.mode, &words);
+        const bool searched = SearchBook(worker, books, cursor, placement);
+        words = std::move(cursor.name_words);  // the next book's cursor takes them over
+        if (!searched) break;
     }
     worker.Stop();
 }

@@ -74,19 +74,21 @@ CursorBooks::CursorBooks(const std::vector<BookEntry>& entries, int sub_name_blo
 }
 
 std::vector<int> CursorBooks::Hits(const SearchRequest& request, int book, NameMode mode,
-                                   int budget) {
+                                   int budget, NamePartWords* carried) {
     std::vector<int> hits;
-    SearchCursor cursor = CreateCursor(Books(), request, book, mode);
+    SearchCursor cursor = CreateCursor(Books(), request, book, mode, carried);
     RawRecord record{};
     // Each call visits at most budget records, so the calls are bounded by the
     // records of the table times the revisits of sub-entry groups.
     const std::size_t limit = 4 * records_.size() + 16;
-    for (std::size_t calls = 0; calls < limit; ++calls) {
+    std::size_t calls = 0;
+    for (; calls < limit; ++calls) {
         const StepResult result = StepCursor(Books(), &cursor, budget, &record);
-        if (result == StepResult::kFinished) return hits;
+        if (result == StepResult::kFinished) break;
         if (result == StepResult::kHit) hits.push_back(RecordNumber(record));
     }
-    hits.push_back(-1);  // the walk did not end
+    if (calls == limit) hits.push_back(-1);  // the walk did not end
+    if (carried != nullptr) *carried = std::move(cursor.name_words);
     return hits;
 }
 
@@ -102,7 +104,12 @@ int CursorBooks::Visits(const SearchRequest& request, int book, NameMode mode) {
 }
 
 bool CursorBooks::Indexed(const SearchRequest& request, int book, NameMode mode) {
-    return CreateCursor(Books(), request, book, mode).indexed.active;
+    SearchCursor cursor = CreateCursor(Books(), request, book, mode);
+    RawRecord record{};
+    while (cursor.indexed.sweeping &&
+           StepCursor(Books(), &cursor, 1, &record) != StepResult::kFinished) {
+    }
+    return cursor.indexed.active;
 }
 
 SearchRequest Request(std::string surname, std::string first_name, std::string street,

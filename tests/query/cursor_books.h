@@ -43,8 +43,10 @@ public:
     // The records in table order, as written.
     const std::vector<TableRecord>& Records() const { return records_; }
 
-    // Every hit of a search, as record numbers, stepping with the given budget.
-    std::vector<int> Hits(const SearchRequest& request, int book, NameMode mode, int budget = 10);
+    // Every hit of a search, as record numbers, stepping with the given budget; the
+    // cursor takes its Namensteile verdicts from carried and hands them back.
+    std::vector<int> Hits(const SearchRequest& request, int book, NameMode mode, int budget = 10,
+                          NamePartWords* carried = nullptr);
     // How many calls of StepCursor the search takes with a budget of 1 (about the
     // records it visits), and whether its cursor walks by the index.
     int Visits(const SearchRequest& request, int book, NameMode mode);

@@ -262,6 +262,37 @@ TEST(SearchCursorOracle, IndexedSearchesListTheWalksRowsForEveryBudget) {
     }
 }
 
+// A search over several books hands the Namensteile verdicts from book to book: the
+// rows stay the oracle's, the words are swept once, and a later book whose index
+// covers it is searched by the index from its first step.
+TEST(SearchCursorOracle, NamePartVerdictsCarriedFromBookToBookListTheSameRows) {
+    std::mt19937 random(20261211);
+    const std::vector<BookEntry> entries = RandomEntries(&random);
+    test::CursorBooks indexed(entries, 3);
+    ASSERT_TRUE(indexed.Ok());
+    for (const std::string text : {"mei", "er", "aal", "x", "\xE4"}) {
+        const SearchRequest request = test::Request(text);
+        NamePartWords carried;
+        for (const int book : {1, 0, 2}) {
+            EXPECT_EQ(indexed.Hits(request, book, NameMode::kNameParts, 10, &carried),
+                      Oracle(request, NameMode::kNameParts).Hits(entries, book))
+                << text << " book " << book;
+            EXPECT_TRUE(carried.Swept()) << text;
+        }
+        const SearchCursor later =
+            CreateCursor(indexed.Books(), request, 2, NameMode::kNameParts, &carried);
+        EXPECT_TRUE(later.name_words.Swept());
+        EXPECT_FALSE(later.indexed.sweeping);
+    }
+    // Verdicts made for another text are not taken over.
+    NamePartWords carried;
+    indexed.Hits(test::Request("mei"), 1, NameMode::kNameParts, 10, &carried);
+    const SearchCursor other =
+        CreateCursor(indexed.Books(), test::Request("er"), 1, NameMode::kNameParts, &carried);
+    EXPECT_EQ(other.name_words.Lowered(), "er");
+    EXPECT_FALSE(other.name_words.Swept());
+}
+
 // A damaged index is refused at open, or, where only a block is damaged, dropped by
 // the search that reads it; the searches then walk and list the same rows.
 TEST(SearchCursorOracle, DamagedIndexFallsBackToTheWalk) {
