@@ -11,14 +11,16 @@ namespace {
 
 namespace fmt = main_table_format;
 
-// Namensteile: the sweep decides this many surname words for each record the walk
-// visits meanwhile (deciding a word costs a fraction of visiting a record), so that
-// the walk still finds a common text's first hits at once; it is started only where
-// it ends before the walk is half through the book. When the surnames that contain
-// the text are so many that positioning at each of them (a key lookup costs about as
-// much as visiting kRecordsPerLookup records) would pass the cost of the walk, the
-// sweep stops and the book is walked.
-constexpr std::int64_t kWordsPerVisit = 4;
+// Namensteile: the sweep decides kSweepPace surname words for each record that the
+// walk visits meanwhile, so that the walk still finds a common text's first hits at
+// once while the sweep soon ends. A record visit costs about as much as deciding
+// kWordsPerVisit words, and the sweep is started only where it costs at most half of
+// walking the whole book. When the surnames that contain the text are so many that
+// positioning at each of them (a key lookup costs about as much as visiting
+// kRecordsPerLookup records) would pass the cost of the walk, the sweep stops and the
+// book is walked.
+constexpr std::int64_t kSweepPace = 16;
+constexpr std::int64_t kWordsPerVisit = 3;
 constexpr std::int64_t kRecordsPerLookup = 32;
 
 bool IsMain(ByteView record) { return (record.data()[fmt::kFlags] & fmt::kLevelMask) == 0; }
@@ -140,7 +142,7 @@ void PlanIndexedGroups(BookList& books, SearchCursor* cursor) {
 void SweepNameParts(BookList& books, SearchCursor* cursor, int visits) {
     NamePartWords& words = cursor->name_words;
     const std::int64_t count =
-        std::min<std::int64_t>(std::max(visits, 1) * kWordsPerVisit, words.Unswept());
+        std::min<std::int64_t>(std::max(visits, 1) * kSweepPace, words.Unswept());
     const bool swept = words.Sweep(books.Surnames(), static_cast<int>(count));
     if (swept || TooManyWords(books, *cursor)) {
         cursor->indexed.sweeping = false;
