@@ -2,6 +2,8 @@
 // for the cold measurements), the largest book, and the surnames searched in it.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -64,6 +66,26 @@ inline constexpr CacheLabel kCacheStates[] = {
 // Minimum time of a repetition of the warm benchmarks: the repetitions, interleaved
 // with those of every other benchmark, give the spread.
 inline constexpr double kWarmMinTime = 0.05;
+// Iterations of a repetition with the blocks evicted: each iteration first inflates
+// other blocks to push the search's out of the table's cache (milliseconds, outside
+// the timed part), so a minimum of timed work took hundreds of them and the whole
+// run over two hours.
+inline constexpr int kEvictedIterations = 20;
+
+// How long each repetition of a search benchmark in the cache state runs.
+inline void SetRunLength(benchmark::internal::Benchmark* benchmark, CacheState cache) {
+    switch (cache) {
+        case CacheState::kCached:
+            benchmark->MinTime(kWarmMinTime);
+            break;
+        case CacheState::kEvicted:
+            benchmark->Iterations(kEvictedIterations);
+            break;
+        case CacheState::kCold:
+            benchmark->Iterations(1);
+            break;
+    }
+}
 
 // One thread: the benchmarks run one after the other.
 class BenchContext {

@@ -119,11 +119,7 @@ void Register(const std::string& name, CacheState cache, BenchContext* context,
             break;
     }
     benchmark->UseManualTime()->Unit(benchmark::kMicrosecond);
-    if (cache == CacheState::kCold) {
-        benchmark->Iterations(1);
-    } else {
-        benchmark->MinTime(kWarmMinTime);
-    }
+    SetRunLength(benchmark, cache);
 }
 
 }  // namespace

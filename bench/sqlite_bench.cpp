@@ -185,11 +185,7 @@ void RegisterSqliteBenchmarks(BenchContext* context, SqliteBaseline* baseline) {
                                                                    name.text, end, cache.state)
                                           ->UseManualTime()
                                           ->Unit(benchmark::kMicrosecond);
-                    if (cache.state == CacheState::kCold) {
-                        benchmark->Iterations(1);
-                    } else {
-                        benchmark->MinTime(kWarmMinTime);
-                    }
+                    SetRunLength(benchmark, cache.state);
                 }
             }
         }
