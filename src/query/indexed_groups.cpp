@@ -21,6 +21,7 @@ namespace fmt = main_table_format;
 // book is walked.
 constexpr std::int64_t kSweepPace = 16;
 constexpr std::int64_t kWordsPerVisit = 3;
+constexpr int kSweepDelay = 4096;
 constexpr std::int64_t kRecordsPerLookup = 32;
 
 bool IsMain(ByteView record) { return (record.data()[fmt::kFlags] & fmt::kLevelMask) == 0; }
@@ -130,6 +131,7 @@ void PlanIndexedGroups(BookList& books, SearchCursor* cursor) {
                        cursor->name_words.Unswept() <=
                            books.Books().EntryCount(cursor->book) * kWordsPerVisit / 2) {
                 cursor->indexed.sweeping = true;
+                cursor->indexed.sweep_delay = kSweepDelay;
             }
             return;
         case NameMode::kNormal:

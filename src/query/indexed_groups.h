@@ -20,6 +20,9 @@ struct IndexedGroups {
     // Namensteile: the surname words are being swept (a share of each step), and the
     // cursor walks until the sweep has listed the words that contain the text.
     bool sweeping = false;
+    // Record visits the walk makes alone before the sweep starts; the first hit ends
+    // the wait, so that a common text's first hit comes as fast as without the sweep.
+    int sweep_delay = 0;
     // Table positions of the book's sub-entries whose own surname matches, ascending.
     std::vector<int> subs;
     std::size_t next_sub = 0;  // the first of subs not yet behind the walk

@@ -274,9 +274,15 @@ StepResult Walk(BookList& books, SearchCursor* cursor, int* budget, RawRecord* h
 
 StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawRecord* hit) {
     if (!cursor->indexed.sweeping) return Walk(books, cursor, &budget, hit);
-    // While the surname words are swept, walk and sweep share the step alike: the walk
-    // first, so that a common text's hits come at once, then the sweep for as many
-    // visits as the walk used.
+    // While the surname words are swept, the walk goes first, so that a common text's
+    // hits come at once, and the sweep follows for as many visits as the walk used.
+    IndexedGroups& plan = cursor->indexed;
+    if (plan.sweep_delay > 0) {
+        int left = budget;
+        const StepResult result = Walk(books, cursor, &left, hit);
+        plan.sweep_delay = result == StepResult::kHit ? 0 : plan.sweep_delay - (budget - left);
+        return result;
+    }
     const int walk_budget = budget - budget / 2;
     int left = walk_budget;
     const StepResult result = Walk(books, cursor, &left, hit);
