@@ -262,6 +262,33 @@ TEST(SearchCursorOracle, IndexedSearchesListTheWalksRowsForEveryBudget) {
     }
 }
 
+// The sweep waits for the walk's first hit, so that a common text's first hit costs
+// what it costs without the index: no word is swept before it; a rare text's search
+// still sweeps and goes on by the index.
+TEST(SearchCursorOracle, NamePartsSweepOnlyAfterTheWalksFirstHit) {
+    std::mt19937 random(20261212);
+    const std::vector<BookEntry> entries = RandomEntries(&random);
+    test::CursorBooks indexed(entries, 3);
+    ASSERT_TRUE(indexed.Ok());
+    const int words = indexed.Books().Surnames().Count();
+    for (const std::string text : {"er", "mei", "a"}) {
+        SearchCursor cursor =
+            CreateCursor(indexed.Books(), test::Request(text), 1, NameMode::kNameParts);
+        ASSERT_TRUE(cursor.indexed.sweeping) << text;
+        RawRecord record{};
+        StepResult result = StepResult::kBudgetUsed;
+        while (result == StepResult::kBudgetUsed) {
+            result = StepCursor(indexed.Books(), &cursor, 1, &record);
+        }
+        ASSERT_EQ(result, StepResult::kHit) << text;
+        EXPECT_EQ(cursor.name_words.Unswept(), words) << text;
+        while (StepCursor(indexed.Books(), &cursor, 1, &record) != StepResult::kFinished &&
+               !cursor.indexed.active) {
+        }
+        EXPECT_TRUE(cursor.indexed.active) << text;
+    }
+}
+
 // A search over several books hands the Namensteile verdicts from book to book: the
 // rows stay the oracle's, the words are swept once, and a later book whose index
 // covers it is searched by the index from its first step.
