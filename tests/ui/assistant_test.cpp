@@ -14,10 +14,8 @@
 
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
-#include "net/directory_server.h"
-#include "reply_bytes.h"
+#include "loopback_directory.h"
 #include "resources/string_table.h"
-#include "scripted_server.h"
 #include "ui/assistant_name_pages.h"
 #include "ui/assistant_simple_pages.h"
 #include "ui/assistant_town_page.h"
@@ -441,19 +439,8 @@ private slots:
 
     void InternetFillsTheInternetSearchAndStartsIt() {
         WindowHarness harness;
-        // The directory server over its own copy of the sample data, on a loopback port.
-        TempDir server_dir;
-        DataSet server_data;
-        QVERIFY(WriteSampleDataSet(harness.sample, server_dir.path()));
-        QCOMPARE(server_data.Open(server_dir.path()), DataSetStep::kComplete);
-        ScriptedServer server([&server_data](ScriptedServer&, ScriptedServer::Connection& c) {
-            const std::size_t body = c.request.find("\n\n");
-            const std::string form = body == std::string::npos ? "" : c.request.substr(body + 2);
-            ScriptedServer::Send(c, HttpReply(DirectoryServer(server_data).Answer(form)));
-        });
-        (void)Write(harness.settings, setting::kInternetServer, "127.0.0.1");
-        (void)Write(harness.settings, setting::kInternetURL, "/cgi-bin/QueryCgi");
-        (void)Write(harness.settings, setting::kInternetPort, server.Port());
+        LoopbackDirectory server(harness);
+        QVERIFY(server.Ok());
         WhenAssistantOpens([](SearchAssistant& frame) {
             Press(Qt::Key_Down);
             Press(Qt::Key_Return);

@@ -11,9 +11,7 @@
 #include "base/ascii_text.h"
 #include "base/setting_names.h"
 #include "gui_test_classes.h"
-#include "net/directory_server.h"
-#include "reply_bytes.h"
-#include "scripted_server.h"
+#include "loopback_directory.h"
 #include "ui/activity_display.h"
 #include "ui/detail_card.h"
 #include "ui/input_panels.h"
@@ -46,8 +44,6 @@ int EntriesOfBook(const SampleDataSet& sample, int book) { return sample.books[b
 
 class SearchTest : public QObject {
     Q_OBJECT
-
-    TempDir server_dir_;
 
 private slots:
     void ATownWithoutCriteriaShowsItsWholeBook() {
@@ -293,20 +289,8 @@ private slots:
 
     void TheInternetListShowsTheServersHitsAndKeepsThem() {
         WindowHarness harness;
-        // The directory server over its own copy of the sample data, behind a loopback
-        // port.
-        DataSet server_data;
-        QVERIFY(WriteSampleDataSet(harness.sample, server_dir_.path()));
-        QCOMPARE(server_data.Open(server_dir_.path()), DataSetStep::kComplete);
-        ScriptedServer server([&server_data](ScriptedServer&, ScriptedServer::Connection& c) {
-            // The request's header lines end with a line feed alone.
-            const std::size_t body = c.request.find("\n\n");
-            const std::string form = body == std::string::npos ? "" : c.request.substr(body + 2);
-            ScriptedServer::Send(c, HttpReply(DirectoryServer(server_data).Answer(form)));
-        });
-        (void)Write(harness.settings, setting::kInternetServer, "127.0.0.1");
-        (void)Write(harness.settings, setting::kInternetURL, "/cgi-bin/QueryCgi");
-        (void)Write(harness.settings, setting::kInternetPort, server.Port());
+        LoopbackDirectory server(harness);
+        QVERIFY(server.Ok());
 
         harness.ChooseInTree(ListType::kInternet);
         harness.Type(InputField::kName, QStringLiteral("Meier"));
