@@ -18,14 +18,21 @@ inline std::string LowerAsciiText(std::string_view text) {
     return lowered;
 }
 
-// Whether text, with A-Z turned into a-z, contains lowered (a text already lowered).
-inline bool LoweredContains(std::string_view text, std::string_view lowered) {
-    for (std::size_t i = 0; i + lowered.size() <= text.size(); ++i) {
+// Where text, with A-Z turned into a-z, first contains lowered (a text already
+// lowered) at or after position from; npos when it does not.
+inline std::size_t LoweredFind(std::string_view text, std::string_view lowered,
+                               std::size_t from = 0) {
+    for (std::size_t i = from; i + lowered.size() <= text.size(); ++i) {
         std::size_t j = 0;
         while (j < lowered.size() && LowerAscii(text[i + j]) == lowered[j]) ++j;
-        if (j == lowered.size()) return true;
+        if (j == lowered.size()) return i;
     }
-    return false;
+    return std::string_view::npos;
+}
+
+// Whether text, with A-Z turned into a-z, contains lowered (a text already lowered).
+inline bool LoweredContains(std::string_view text, std::string_view lowered) {
+    return LoweredFind(text, lowered) != std::string_view::npos;
 }
 
 // Equal when A-Z and a-z are taken as the same.

@@ -24,6 +24,12 @@ constexpr std::int64_t kSweepPace = 16;
 constexpr std::int64_t kWordsPerVisit = 6;
 constexpr int kSweepDelay = 4096;
 constexpr std::int64_t kRecordsPerLookup = 32;
+// A list shows at most kListedHits hits (the window's result list, a directory
+// server's client), so the sweep pays off only where the walk would take longer to
+// find them than the rest of the sweep and the indexed walk after it, which costs
+// about as much again when each hit lies in a block of its own.
+constexpr std::int64_t kListedHits = 1000;
+constexpr std::int64_t kSweepAndIndex = 2;
 
 bool IsMain(ByteView record) { return (record.data()[fmt::kFlags] & fmt::kLevelMask) == 0; }
 
@@ -140,6 +146,14 @@ void PlanIndexedGroups(BookList& books, SearchCursor* cursor) {
         case NameMode::kPhonetic:
             return;
     }
+}
+
+bool WalkListsFirst(const SearchCursor& cursor) {
+    const IndexedGroups& plan = cursor.indexed;
+    if (plan.walk_hits == 0) return false;
+    const std::int64_t wanted = std::max<std::int64_t>(kListedHits - plan.walk_hits, 0);
+    const std::int64_t visits = wanted * plan.walk_visits / plan.walk_hits;
+    return visits * kWordsPerVisit < cursor.name_words.Unswept() * kSweepAndIndex;
 }
 
 void SweepNameParts(BookList& books, SearchCursor* cursor, int visits) {

@@ -23,6 +23,11 @@ struct IndexedGroups {
     // Record visits the walk makes alone before the sweep starts; the first hit ends
     // the wait, so that a common text's first hit comes as fast as without the sweep.
     int sweep_delay = 0;
+    // The walk's record visits and hits in this book so far: where hits come so
+    // densely that the walk will list a search's hits before the sweep could end, the
+    // sweep waits.
+    std::int64_t walk_visits = 0;
+    int walk_hits = 0;
     // Table positions of the book's sub-entries whose own surname matches, ascending.
     std::vector<int> subs;
     std::size_t next_sub = 0;  // the first of subs not yet behind the walk
@@ -42,6 +47,10 @@ struct IndexedGroups {
 // against walking the book, and uses the index once the sweep shows that few enough
 // words contain the text.
 void PlanIndexedGroups(BookList& books, SearchCursor* cursor);
+
+// For a sweeping plan: whether the walk, at the rate its hits have come in this book,
+// will find the hits a list shows at less cost than the rest of the sweep.
+bool WalkListsFirst(const SearchCursor& cursor);
 
 // For a sweeping plan: sweeps for as many record visits (at least one), and
 // activates the plan when the sweep ends.

@@ -43,9 +43,31 @@ bool NamePartWords::Contains(FieldDictionary& surnames, std::uint32_t id) {
 
 bool NamePartWords::Sweep(FieldDictionary& surnames, int count) {
     const int end = swept_ + std::min(std::max(count, 0), word_count_ - swept_);
+    // Consecutive words share a prefix: where the word before first contains the text
+    // inside the shared prefix, this one does too, at the same place; otherwise only
+    // the places that reach past the shared prefix are searched, since the word before
+    // holds the text at none of the others.
+    constexpr std::size_t kNotKnown = std::string_view::npos - 1;
+    const std::size_t length = lowered_.size();
+    std::size_t previous = kNotKnown;  // where the word before first contains the text
     for (; swept_ < end; ++swept_) {
-        if (Decide(surnames, swept_) == kMatch)
-            ids_.push_back(static_cast<std::uint32_t>(swept_) + 1);
+        std::uint8_t& bits = verdicts_[static_cast<std::size_t>(swept_ / kWordsPerByte)];
+        const int shift = swept_ % kWordsPerByte * 2;
+        int known = (bits >> shift) & 3;
+        if (known != kUnknown) {
+            previous = kNotKnown;
+        } else {
+            std::size_t shared = 0;
+            const std::string_view word = surnames.Word(swept_, &shared);
+            if (previous == kNotKnown) {
+                previous = LoweredFind(word, lowered_);
+            } else if (previous == std::string_view::npos || previous + length > shared) {
+                previous = LoweredFind(word, lowered_, shared >= length ? shared - length + 1 : 0);
+            }
+            known = previous != std::string_view::npos ? kMatch : kNoMatch;
+            bits = static_cast<std::uint8_t>(bits | known << shift);
+        }
+        if (known == kMatch) ids_.push_back(static_cast<std::uint32_t>(swept_) + 1);
     }
     return Swept();
 }

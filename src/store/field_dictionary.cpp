@@ -98,6 +98,7 @@ bool FieldDictionary::Seek(int n) {
         block_ = block;
         index_ = 0;
         length_ = 0;
+        shared_ = 0;
         next_byte_ = LoadU32(offsets_.data() + static_cast<std::size_t>(block) * kOffsetSize);
     }
     const std::uint8_t* data = words_.data();
@@ -122,6 +123,7 @@ bool FieldDictionary::Seek(int n) {
             std::memcpy(word_.data() + prefix, data + next_byte_ + 2, suffix);
         }
         length_ = prefix + suffix;
+        shared_ = prefix;
         next_byte_ += 2 + suffix;
         ++index_;
     }
@@ -138,6 +140,14 @@ std::string_view FieldDictionary::Word(int n) {
             .substr(small_ends_[word], small_ends_[word + 1] - small_ends_[word]);
     }
     if (!Seek(n)) return {};
+    return Current();
+}
+
+std::string_view FieldDictionary::Word(int n, std::size_t* shared) {
+    *shared = 0;
+    if (!open_ || n < 0 || n >= count_ || !small_ends_.empty()) return Word(n);
+    if (!Seek(n)) return {};
+    *shared = shared_;
     return Current();
 }
 

@@ -39,6 +39,10 @@ public:
     bool HasTrie() const { return !trie_.empty(); }
     // Word n; empty when n is outside 0 ... Count() - 1 or its block is damaged.
     std::string_view Word(int n);
+    // Word n as above, and in *shared how many of its first bytes are those of word
+    // n - 1 (0 where the data does not say), so that a pass over consecutive words can
+    // look at what is new in each.
+    std::string_view Word(int n, std::size_t* shared);
     // Appends words first ... last to out; the number appended, 0 when a number is
     // outside or a block is damaged.
     int Words(int first, int last, std::vector<std::string>* out);
@@ -75,6 +79,7 @@ private:
     int index_ = 0;
     std::size_t next_byte_ = 0;
     std::size_t length_ = 0;
+    std::size_t shared_ = 0;  // the bytes word_ has in common with the word before
     // Room for the longest word and a whole short-suffix copy beyond it.
     std::array<char, 256 + 16> word_{};
     // A dictionary of at most kSmallWords words is decoded whole at open, so that

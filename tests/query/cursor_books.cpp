@@ -1,6 +1,7 @@
 #include "cursor_books.h"
 
 #include <algorithm>
+#include <string>
 
 #include "store_builders.h"
 
@@ -47,10 +48,13 @@ std::vector<std::string> CursorHeadings() {
 }
 
 CursorBooks::CursorBooks(const std::vector<BookEntry>& entries, int sub_name_block,
-                         const MemberEdit& edit) {
+                         const MemberEdit& edit, int unused_surnames) {
     SampleDataSet data = MakeSampleDataSet();
     data.sub_name_block = sub_name_block;
     data.surnames = CursorSurnames();
+    // After "Zabel", the last of the others, so that the dictionary stays sorted.
+    for (int n = 0; n < unused_surnames; ++n)
+        data.surnames.push_back("Zz" + std::to_string(100000 + n));
     data.first_names = CursorFirstNames();
     data.streets = CursorStreets();
     data.headings = CursorHeadings();

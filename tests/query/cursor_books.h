@@ -33,10 +33,11 @@ public:
     // Writes and opens a data set of three books holding entries, which must be in
     // table order (book, surname, first name of each main entry, sub-entries after
     // their main entry), with the index of sub-entry surnames at sub_name_block pairs
-    // to a block (0: without it), each member passed through edit. Check Ok() before
-    // use.
+    // to a block (0: without it), each member passed through edit, and unused_surnames
+    // more surnames in the dictionary that no entry carries, as a national dictionary
+    // holds words that a book lacks. Check Ok() before use.
     explicit CursorBooks(const std::vector<BookEntry>& entries, int sub_name_block = 3,
-                         const MemberEdit& edit = {});
+                         const MemberEdit& edit = {}, int unused_surnames = 0);
     bool Ok() const { return ok_; }
 
     BookList& Books() { return data_set_.Books(); }

@@ -289,6 +289,35 @@ TEST(SearchCursorOracle, NamePartsSweepOnlyAfterTheWalksFirstHit) {
     }
 }
 
+// Where hits come so densely that the walk lists a list's hits before the sweep of a
+// large dictionary could end, no word is swept; a text whose hits are sparse in the
+// same book is still swept and searched by the index.
+TEST(SearchCursorOracle, NamePartsDenseHitsAreWalkedWithoutASweep) {
+    std::vector<BookEntry> entries = {{1, "Aal", "", "", "", 0}};
+    for (int i = 0; i < 3000; ++i) entries.push_back({1, "M\xFCller", "", "", "", 0});
+    test::CursorBooks books(entries, 3, {}, 8000);
+    ASSERT_TRUE(books.Ok());
+    const int words = books.Books().Surnames().Count();
+    const SearchRequest dense = test::Request("ll");
+    SearchCursor cursor = CreateCursor(books.Books(), dense, 1, NameMode::kNameParts);
+    ASSERT_TRUE(cursor.indexed.sweeping);
+    RawRecord record{};
+    int hits = 0;
+    for (StepResult result = StepResult::kBudgetUsed; result != StepResult::kFinished;) {
+        result = StepCursor(books.Books(), &cursor, 10, &record);
+        hits += result == StepResult::kHit ? 1 : 0;
+    }
+    EXPECT_EQ(hits, 3000);
+    EXPECT_EQ(cursor.name_words.Unswept(), words);
+    EXPECT_EQ(books.Hits(dense, 1, NameMode::kNameParts),
+              Oracle(dense, NameMode::kNameParts).Hits(entries, 1));
+    const SearchRequest sparse = test::Request("aal");
+    EXPECT_TRUE(books.Indexed(sparse, 1, NameMode::kNameParts));
+    EXPECT_EQ(books.Hits(sparse, 1, NameMode::kNameParts, 1),
+              Oracle(sparse, NameMode::kNameParts).Hits(entries, 1));
+    EXPECT_LT(books.Visits(sparse, 1, NameMode::kNameParts), 1000);
+}
+
 // A search over several books hands the Namensteile verdicts from book to book: the
 // rows stay the oracle's, the words are swept once, and a later book whose index
 // covers it is searched by the index from its first step.
