@@ -36,6 +36,8 @@ SearchOutcome RunSearch(BookList& books, const SearchRequest& request, int book,
             break;
         }
     }
+    if (cursor.name_words.Swept()) outcome.words = static_cast<int>(cursor.name_words.Ids().size());
+    outcome.indexed = cursor.indexed.active;
     return outcome;
 }
 

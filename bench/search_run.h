@@ -26,6 +26,10 @@ struct SearchOutcome {
     int hits = 0;
     // The table blocks that the search's steps visited records of, ascending.
     std::vector<int> blocks;
+    // Namensteile: the surname words that contain the text once all are decided (else
+    // -1), and whether the search went on by the index of sub-entry surnames.
+    int words = -1;
+    bool indexed = false;
 };
 
 // The last hit decoded is in *entry.

@@ -156,6 +156,25 @@ class Report:
         self.add(f"| SQLite LIKE over the book's folded surnames | - | {spread(sqlite)} | - | - |",
                  "")
 
+    def turns(self):
+        self.add("## Namensteile: the index or the walk, by how many surnames hold the text",
+                 "", "Largest book, blocks as the search before left them; to the list's cap "
+                 "and to the end of the book.", "",
+                 "| text | words | to the cap: hits | time | by index | to the end: hits | time "
+                 "| by index |", "|---|---|---|---|---|---|---|---|")
+        texts = sorted({name.split("/")[1] for name in self.runs if name.startswith("Turn/")},
+                       key=lambda text: self.counter(f"Turn/{text}/end", "words").median() or 0)
+        for text in texts:
+            words = self.counter(f"Turn/{text}/end", "words").median()
+            row = f"| {text} | {'-' if words is None else int(words)} |"
+            for end in ("last", "end"):
+                name = f"Turn/{text}/{end}"
+                indexed = self.counter(name, "indexed").median()
+                row += (f" {self.hits(name)} | {spread(self.time(name))} | "
+                        f"{'-' if indexed is None else ('yes' if indexed else 'no')} |")
+            self.add(row)
+        self.add("")
+
     def plans(self):
         self.add("## SQLite's plans", "", "| query | plan |", "|---|---|")
         for mode in MODES:
@@ -279,6 +298,7 @@ def main():
     for state in STATES:
         report.searches(state)
     report.scans()
+    report.turns()
     report.plans()
     report.keystrokes()
     report.decode()

@@ -318,6 +318,27 @@ TEST(SearchCursorOracle, NamePartsDenseHitsAreWalkedWithoutASweep) {
     EXPECT_LT(books.Visits(sparse, 1, NameMode::kNameParts), 1000);
 }
 
+// Where more surnames contain the text than the index can pay for (every unused
+// surname holds "zz"), the sweep stops once it has found that many and the book is
+// walked, with the walk's rows.
+TEST(SearchCursorOracle, NamePartsTextInTooManySurnamesIsWalked) {
+    std::vector<BookEntry> entries = {{1, "Aal", "", "", "", 0}, {1, "Zz100007", "", "", "", 1}};
+    for (int i = 0; i < 3000; ++i) entries.push_back({1, "M\xFCller", "", "", "", 0});
+    test::CursorBooks books(entries, 3, {}, 8000);
+    ASSERT_TRUE(books.Ok());
+    const SearchRequest request = test::Request("zz");
+    SearchCursor cursor = CreateCursor(books.Books(), request, 1, NameMode::kNameParts);
+    ASSERT_TRUE(cursor.indexed.sweeping);
+    RawRecord record{};
+    while (StepCursor(books.Books(), &cursor, 10, &record) != StepResult::kFinished) {
+    }
+    EXPECT_FALSE(cursor.indexed.active);
+    EXPECT_FALSE(cursor.name_words.Swept());
+    EXPECT_GT(cursor.name_words.Ids().size(), 0u);
+    EXPECT_EQ(books.Hits(request, 1, NameMode::kNameParts),
+              Oracle(request, NameMode::kNameParts).Hits(entries, 1));
+}
+
 // A search over several books hands the Namensteile verdicts from book to book: the
 // rows stay the oracle's, the words are swept once, and a later book whose index
 // covers it is searched by the index from its first step.
