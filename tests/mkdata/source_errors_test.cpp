@@ -73,6 +73,13 @@ TEST(SourceErrors, NameFileAndLine) {
               "countries.tsv:1: malformed UTF-8 or a character without a Windows-1252 byte");
     EXPECT_EQ(CompileWith("tips.txt", "one\ntwo\x01\n"),
               "tips.txt:2: control character in the text");
+    // DEL in a plain line, a control in a line with umlauts, and a C1 control that
+    // UTF-8 spells with two bytes.
+    EXPECT_EQ(CompileWith("tips.txt", "one\x7F\n"), "tips.txt:1: control character in the text");
+    EXPECT_EQ(CompileWith("tips.txt", "M\xC3\xBCller\x1F\n"),
+              "tips.txt:1: control character in the text");
+    EXPECT_EQ(CompileWith("tips.txt", "one\ntwo\nx\xC2\x81\n"),
+              "tips.txt:3: control character in the text");
 }
 
 TEST(SourceErrors, MissingFileAndBadOptions) {
