@@ -1,5 +1,6 @@
 #include "line_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -52,6 +53,18 @@ bool LineReader::Open(const std::string& path) {
     return true;
 }
 
+bool LineReader::Open(const std::string& path, std::uint64_t begin, std::uint64_t end) {
+    if (!Open(path)) return false;
+    if (end < begin || begin > static_cast<std::uint64_t>(INT64_MAX) ||
+        fseeko(file_, static_cast<off_t>(begin), SEEK_SET) != 0) {
+        error_ = path + ": cannot read from byte " + std::to_string(begin);
+        return false;
+    }
+    at_file_start_ = begin == 0;
+    unread_ = end - begin;
+    return true;
+}
+
 bool LineReader::Refill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
@@ -59,8 +72,11 @@ bool LineReader::Refill() {
         begin_ = 0;
     }
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    const std::size_t room =
+        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size() - end_, unread_));
+    const std::size_t got = room == 0 ? 0 : std::fread(buffer_.data() + end_, 1, room, file_);
     end_ += got;
+    unread_ -= got;
     if (got == 0) eof_ = true;
     return !std::ferror(file_);
 }
@@ -90,7 +106,9 @@ LineReader::Result LineReader::ReadRawLine(std::string_view* line) {
     }
     ++line_number_;
     if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
-    if (line_number_ == 1 && line->starts_with("\xEF\xBB\xBF")) line->remove_prefix(3);
+    if (line_number_ == 1 && at_file_start_ && line->starts_with("\xEF\xBB\xBF")) {
+        line->remove_prefix(3);
+    }
     return Result::kLine;
 }
 

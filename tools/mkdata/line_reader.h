@@ -3,6 +3,7 @@
 // error can name its file and line. One object per file; not thread-safe.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -17,8 +18,11 @@ public:
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // Opens path; false (with Error set) when it cannot be read.
+    // Opens path; false (with Error set) when it cannot be read. With a range, reads
+    // only the bytes begin ... end - 1, which must start at a line; line numbers then
+    // count from the range's first line.
     [[nodiscard]] bool Open(const std::string& path);
+    [[nodiscard]] bool Open(const std::string& path, std::uint64_t begin, std::uint64_t end);
 
     enum class Result { kLine, kEnd, kError };
     // The next line converted to Windows-1252, without its line end. Checks that every
@@ -45,6 +49,8 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool eof_ = false;
+    bool at_file_start_ = true;          // the first line may begin with a byte-order mark
+    std::uint64_t unread_ = UINT64_MAX;  // bytes of the range not yet read
     int line_number_ = 0;
     std::string converted_;
     std::string error_;

@@ -78,10 +78,8 @@ bool ReadSources(const std::string& dir, SourceData* data, std::string* error) {
                 [&](LineReader* r) {
                     return ReadList(r, ListKind::kAreaCodes, book_count(), &data->area_codes);
                 }) &&
-           read("subscribers.tsv",
-                [&](LineReader* r) {
-                    return ReadSubscribers(r, data->books, &data->subscribers);
-                }) &&
+           ReadSubscriberFile(dir + "/subscribers.tsv", data->books, kSplitSubscribersFrom,
+                              &data->subscribers, error) &&
            read("countries.tsv",
                 [&](LineReader* r) { return ReadCountries(r, &data->countries); }) &&
            read("banks.tsv", [&](LineReader* r) { return ReadBanks(r, &data->banks); }) &&

@@ -2,6 +2,7 @@
 // file) into memory.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,17 @@ enum class ListKind { kTowns, kPostalCodes, kAreaCodes };
                             std::vector<ListRecord>* records);
 [[nodiscard]] bool ReadSubscribers(LineReader* reader, const std::vector<Book>& books,
                                    SubscriberData* subscribers);
+// Reads subscribers.tsv at path: a file of at least split_from bytes in two halves
+// on two threads, split before a main entry, with the result of reading it in one
+// piece (the same records, provisional numbers and errors).
+[[nodiscard]] bool ReadSubscriberFile(const std::string& path, const std::vector<Book>& books,
+                                      std::uint64_t split_from, SubscriberData* subscribers,
+                                      std::string* error);
+// Where ReadSubscriberFile splits the file of this size: the first line after its
+// middle (within a MiB) that holds a main entry; 0 when there is none.
+std::uint64_t MainEntrySplit(const std::string& path, std::uint64_t size);
+// The size from which ReadSources reads subscribers.tsv in two halves.
+inline constexpr std::uint64_t kSplitSubscribersFrom = std::uint64_t{64} << 20;
 [[nodiscard]] bool ReadCountries(LineReader* reader, std::vector<Country>* countries);
 [[nodiscard]] bool ReadBanks(LineReader* reader, std::vector<Bank>* banks);
 [[nodiscard]] bool ReadTips(LineReader* reader, std::vector<std::string>* tips);

@@ -19,6 +19,8 @@ public:
     WordTable() = default;
     WordTable(const WordTable&) = delete;
     WordTable& operator=(const WordTable&) = delete;
+    WordTable(WordTable&&) = default;
+    WordTable& operator=(WordTable&&) = default;
 
     // The provisional number of text (0, 1, ...), adding it when new.
     std::uint32_t Intern(std::string_view text);
