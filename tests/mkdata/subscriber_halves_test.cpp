@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,9 +28,19 @@ std::vector<Book> DefaultBooks(const test::TempDir& dir) {
 }
 
 std::string Line(int book, int level, const std::string& surname, const std::string& street,
-                 int phone) {
+                 int phone, const std::string& call_addition = {}) {
     return std::to_string(book) + "\t" + std::to_string(level) + "\t" + surname +
-           "\tHans\t\t\t\t\t\t\t" + street + "\t1\t\t\t\t\t" + std::to_string(phone) + "\t0\t0\n";
+           "\tHans\t\t\t\t\t\t\t" + street + "\t1\t\t\t\t" + call_addition + "\t" +
+           std::to_string(phone) + "\t0\t0\n";
+}
+
+// The line with its phone number made to start with 0, an error that keeps the file's
+// size and so its split.
+std::string WithBadPhone(std::string line) {
+    std::size_t field = 0;
+    for (int tabs = 0; tabs < 16; ++tabs) field = line.find('\t', field) + 1;
+    line[field] = '0';
+    return line;
 }
 
 // Groups of a main entry and up to five sub-entries in both books, with comments and
@@ -104,13 +115,17 @@ TEST(SubscriberHalves, TwoHalvesReadAsOnePiece) {
     ExpectSame(halves, whole);
     EXPECT_GT(whole.data.words[kSurnames].Size(), 150u);
 
-    // A bad line in either half, and the first line of the second half.
-    const std::size_t second_first = static_cast<std::size_t>(
+    // A bad line early in the first half, as its last line, as the second half's first
+    // line and near the end.
+    const auto split_line = static_cast<std::size_t>(
         std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(split), '\n'));
-    for (const std::size_t bad : {std::size_t{40}, second_first, lines.size() - 3}) {
+    std::size_t last_of_first = split_line - 1;
+    while (!std::isdigit(static_cast<unsigned char>(lines[last_of_first][0]))) --last_of_first;
+    for (const std::size_t bad : {std::size_t{40}, last_of_first, split_line, lines.size() - 3}) {
         std::vector<std::string> damaged = lines;
-        damaged[bad] = "0\t0\tAbel\tAnna\t\t\t\t\t\t\tMarkt\t1\t\t\t\t\t0123\t0\t0\n";
+        damaged[bad] = WithBadPhone(damaged[bad]);
         test::WriteFile(path, Joined(damaged));
+        ASSERT_EQ(MainEntrySplit(path, text.size()), split);
         Read damaged_halves;
         Read damaged_whole;
         ReadWith(path, books, 0, &damaged_halves);
@@ -120,6 +135,27 @@ TEST(SubscriberHalves, TwoHalvesReadAsOnePiece) {
                                            "at most 2147483647");
         ExpectSame(damaged_halves, damaged_whole);
     }
+}
+
+// Each half holds 200 call additions, fewer than the 255 their one-byte numbers
+// allow; together they hold 400, and the error is the one that reading in one piece
+// gives, on the line of the 256th.
+TEST(SubscriberHalves, ALimitThatOnlyBothHalvesPassIsReported) {
+    test::TempDir dir;
+    const std::vector<Book> books = DefaultBooks(dir);
+    std::string text;
+    for (int n = 0; n < 400; ++n) {
+        text += Line(0, 0, "Abel", "Markt", 1 + n, "Zusatz " + std::to_string(n));
+    }
+    const std::string path = dir.File("subscribers.tsv");
+    test::WriteFile(path, text);
+    ASSERT_GT(MainEntrySplit(path, text.size()), 0u);
+    Read halves;
+    Read whole;
+    ReadWith(path, books, 0, &halves);
+    ReadWith(path, books, kWhole, &whole);
+    EXPECT_EQ(whole.error, path + ":256: more than 255 different call addition texts");
+    ExpectSame(halves, whole);
 }
 
 // Without a main entry after the middle, the file is read in one piece.

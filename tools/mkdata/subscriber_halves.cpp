@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <system_error>
 #include <thread>
 
 #include "source_reader.h"
@@ -43,7 +44,7 @@ bool Append(SubscriberData* second, SubscriberData* first) {
         if (first->words[d].Size() > kDictionaryFields[d].limit) return false;
     }
     const std::size_t offset = first->records.size();
-    if (offset + second->records.size() >= UINT32_MAX) return false;
+    if (offset + second->records.size() > UINT32_MAX) return false;
     for (Record& record : second->records) {
         for (int d = 0; d < kDictionaryCount; ++d) {
             const DictionaryField& field = kDictionaryFields[d];
@@ -86,9 +87,15 @@ bool ReadSubscriberFile(const std::string& path, const std::vector<Book>& books,
     auto second = std::make_unique<SubscriberData>();
     std::string second_error;
     bool second_read = false;
-    std::thread helper([&] {
-        second_read = ReadRange(path, split, UINT64_MAX, books, second.get(), &second_error);
-    });
+    std::thread helper;
+    try {
+        helper = std::thread([&] {
+            second_read = ReadRange(path, split, UINT64_MAX, books, second.get(), &second_error);
+        });
+    } catch (const std::system_error&) {
+        // No second thread to be had: the file is read in one piece.
+        return ReadRange(path, 0, UINT64_MAX, books, subscribers, error);
+    }
     const bool first_read = ReadRange(path, 0, split, books, subscribers, error);
     helper.join();
     // An error in the first half is the one reading in one piece meets first.
