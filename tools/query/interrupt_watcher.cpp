@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 #include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,6 +25,17 @@ sigset_t WatchedSignals() {
 InterruptWatcher::InterruptWatcher(SearchEventQueue& queue) : queue_(queue) {
     const sigset_t set = WatchedSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    // A Ctrl+C already pending (pressed while the tool started) is taken here, so that
+    // its interrupt is queued before any search starts rather than whenever the
+    // watching thread first runs, which may be after a short search has ended.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    const timespec no_wait{};
+    if (sigtimedwait(&interrupt, nullptr, &no_wait) == SIGINT) {
+        interrupts_ = 1;
+        queue_.Post(SearchEventQueue::Event::kInterrupt);
+    }
     thread_ = std::thread([this] { Watch(); });
 }
 
