@@ -83,6 +83,13 @@ void ReadWith(const std::string& path, const std::vector<Book>& books, std::uint
     read->ok = ReadSubscriberFile(path, books, split_from, &read->data, &read->error);
 }
 
+// The file read in two halves and in one piece.
+void ReadBothWays(const std::string& path, const std::vector<Book>& books, Read* halves,
+                  Read* whole) {
+    ReadWith(path, books, 0, halves);
+    ReadWith(path, books, kWhole, whole);
+}
+
 void ExpectSame(const Read& halves, const Read& whole) {
     ASSERT_EQ(halves.ok, whole.ok) << halves.error;
     EXPECT_EQ(halves.error, whole.error);
@@ -109,8 +116,7 @@ TEST(SubscriberHalves, TwoHalvesReadAsOnePiece) {
                 text.substr(split).starts_with("1\t0\t"));
     Read halves;
     Read whole;
-    ReadWith(path, books, 0, &halves);
-    ReadWith(path, books, kWhole, &whole);
+    ReadBothWays(path, books, &halves, &whole);
     ASSERT_TRUE(whole.ok) << whole.error;
     ExpectSame(halves, whole);
     EXPECT_GT(whole.data.words[kSurnames].Size(), 150u);
@@ -128,8 +134,7 @@ TEST(SubscriberHalves, TwoHalvesReadAsOnePiece) {
         ASSERT_EQ(MainEntrySplit(path, text.size()), split);
         Read damaged_halves;
         Read damaged_whole;
-        ReadWith(path, books, 0, &damaged_halves);
-        ReadWith(path, books, kWhole, &damaged_whole);
+        ReadBothWays(path, books, &damaged_halves, &damaged_whole);
         EXPECT_EQ(damaged_whole.error, path + ":" + std::to_string(bad + 1) +
                                            ": phone number must be digits not starting with 0, "
                                            "at most 2147483647");
@@ -152,8 +157,7 @@ TEST(SubscriberHalves, ALimitThatOnlyBothHalvesPassIsReported) {
     ASSERT_GT(MainEntrySplit(path, text.size()), 0u);
     Read halves;
     Read whole;
-    ReadWith(path, books, 0, &halves);
-    ReadWith(path, books, kWhole, &whole);
+    ReadBothWays(path, books, &halves, &whole);
     EXPECT_EQ(whole.error, path + ":256: more than 255 different call addition texts");
     ExpectSame(halves, whole);
 }
@@ -169,8 +173,7 @@ TEST(SubscriberHalves, NoMainEntryAfterTheMiddleReadsInOnePiece) {
     EXPECT_EQ(MainEntrySplit(path, text.size()), 0u);
     Read halves;
     Read whole;
-    ReadWith(path, books, 0, &halves);
-    ReadWith(path, books, kWhole, &whole);
+    ReadBothWays(path, books, &halves, &whole);
     ASSERT_TRUE(whole.ok) << whole.error;
     ExpectSame(halves, whole);
     EXPECT_EQ(whole.data.records.size(), 501u);
