@@ -137,11 +137,11 @@ void PlanIndexedGroups(BookList& books, SearchCursor* cursor) {
         case NameMode::kNameParts:
             if (cursor->name_words.Swept()) {
                 PlanNameParts(books, cursor);
-            } else if (!TooManyWords(books, *cursor) &&
-                       cursor->name_words.Unswept() <=
-                           books.Books().EntryCount(cursor->book) * kWordsPerVisit / 2) {
-                cursor->indexed.sweeping = true;
-                cursor->indexed.sweep_delay = kSweepDelay;
+            } else {
+                cursor->indexed.sweeping =
+                    !TooManyWords(books, *cursor) &&
+                    cursor->name_words.Unswept() <=
+                        books.Books().EntryCount(cursor->book) * kWordsPerVisit / 2;
             }
             return;
         case NameMode::kNormal:
@@ -151,9 +151,9 @@ void PlanIndexedGroups(BookList& books, SearchCursor* cursor) {
     }
 }
 
-bool WalkListsFirst(const SearchCursor& cursor) {
+bool WalkGoesAlone(const SearchCursor& cursor) {
     const IndexedGroups& plan = cursor.indexed;
-    if (plan.walk_hits == 0) return false;
+    if (plan.walk_hits == 0) return plan.walk_visits < kSweepDelay;
     const std::int64_t wanted = std::max<std::int64_t>(kListedHits - plan.walk_hits, 0);
     const std::int64_t visits = wanted * plan.walk_visits / plan.walk_hits;
     return visits * kWordsPerVisit < cursor.name_words.Unswept() * kSweepAndIndex;

@@ -20,12 +20,9 @@ struct IndexedGroups {
     // Namensteile: the surname words are being swept (a share of each step), and the
     // cursor walks until the sweep has listed the words that contain the text.
     bool sweeping = false;
-    // Record visits the walk makes alone before the sweep starts; the first hit ends
-    // the wait, so that a common text's first hit comes as fast as without the sweep.
-    int sweep_delay = 0;
-    // The walk's record visits and hits in this book so far: where hits come so
-    // densely that the walk will list a search's hits before the sweep could end, the
-    // sweep waits.
+    // The walk's record visits and hits in this book so far: the sweep waits for the
+    // first hit (or a number of visits without one), and while hits come so densely
+    // that the walk will list a search's hits before the sweep could end.
     std::int64_t walk_visits = 0;
     int walk_hits = 0;
     // Table positions of the book's sub-entries whose own surname matches, ascending.
@@ -48,9 +45,10 @@ struct IndexedGroups {
 // words contain the text.
 void PlanIndexedGroups(BookList& books, SearchCursor* cursor);
 
-// For a sweeping plan: whether the walk, at the rate its hits have come in this book,
-// will find the hits a list shows at less cost than the rest of the sweep.
-bool WalkListsFirst(const SearchCursor& cursor);
+// For a sweeping plan: whether the walk goes alone this step, because its first hit
+// has not come yet, or because at the rate its hits have come in this book it will
+// find the hits a list shows at less cost than the rest of the sweep.
+bool WalkGoesAlone(const SearchCursor& cursor);
 
 // For a sweeping plan: sweeps for as many record visits (at least one), and
 // activates the plan when the sweep ends.

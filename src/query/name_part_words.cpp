@@ -24,15 +24,22 @@ void NamePartWords::Reset(std::string lowered, int word_count) {
     ids_.clear();
 }
 
-int NamePartWords::Decide(FieldDictionary& surnames, int word) {
-    std::uint8_t& bits = verdicts_[static_cast<std::size_t>(word / kWordsPerByte)];
+int NamePartWords::Known(int word) const {
     const int shift = word % kWordsPerByte * 2;
-    int known = (bits >> shift) & 3;
-    if (known == kUnknown) {
-        known = LoweredContains(surnames.Word(word), lowered_) ? kMatch : kNoMatch;
-        bits = static_cast<std::uint8_t>(bits | known << shift);
-    }
+    return (verdicts_[static_cast<std::size_t>(word / kWordsPerByte)] >> shift) & 3;
+}
+
+int NamePartWords::Note(int word, bool match) {
+    const int known = match ? kMatch : kNoMatch;
+    std::uint8_t& bits = verdicts_[static_cast<std::size_t>(word / kWordsPerByte)];
+    bits = static_cast<std::uint8_t>(bits | known << (word % kWordsPerByte * 2));
     return known;
+}
+
+int NamePartWords::Decide(FieldDictionary& surnames, int word) {
+    const int known = Known(word);
+    if (known != kUnknown) return known;
+    return Note(word, LoweredContains(surnames.Word(word), lowered_));
 }
 
 bool NamePartWords::Contains(FieldDictionary& surnames, std::uint32_t id) {
@@ -51,9 +58,7 @@ bool NamePartWords::Sweep(FieldDictionary& surnames, int count) {
     const std::size_t length = lowered_.size();
     std::size_t previous = kNotKnown;  // where the word before first contains the text
     for (; swept_ < end; ++swept_) {
-        std::uint8_t& bits = verdicts_[static_cast<std::size_t>(swept_ / kWordsPerByte)];
-        const int shift = swept_ % kWordsPerByte * 2;
-        int known = (bits >> shift) & 3;
+        int known = Known(swept_);
         if (known != kUnknown) {
             previous = kNotKnown;
         } else {
@@ -64,8 +69,7 @@ bool NamePartWords::Sweep(FieldDictionary& surnames, int count) {
             } else if (previous == std::string_view::npos || previous + length > shared) {
                 previous = LoweredFind(word, lowered_, shared >= length ? shared - length + 1 : 0);
             }
-            known = previous != std::string_view::npos ? kMatch : kNoMatch;
-            bits = static_cast<std::uint8_t>(bits | known << shift);
+            known = Note(swept_, previous != std::string_view::npos);
         }
         if (known == kMatch) ids_.push_back(static_cast<std::uint32_t>(swept_) + 1);
     }

@@ -40,6 +40,9 @@ public:
     }
 
 private:
+    // The verdict of a word (0 unknown, 1 match, 2 no match), and its setting.
+    int Known(int word) const;
+    int Note(int word, bool match);
     int Decide(FieldDictionary& surnames, int word);
 
     std::string lowered_;

@@ -277,18 +277,14 @@ StepResult StepCursor(BookList& books, SearchCursor* cursor, int budget, RawReco
     // While the surname words are swept, the walk goes first, so that a common text's
     // hits come at once, and the sweep follows for as many visits as the walk used.
     IndexedGroups& plan = cursor->indexed;
-    const bool sweep = plan.sweep_delay <= 0 && !WalkListsFirst(*cursor);
+    const bool sweep = !WalkGoesAlone(*cursor);
     const int walk_budget = sweep ? budget - budget / 2 : budget;
     int left = walk_budget;
     const StepResult result = Walk(books, cursor, &left, hit);
     const int visits = walk_budget - left;
     plan.walk_visits += visits;
     if (result == StepResult::kHit) ++plan.walk_hits;
-    if (plan.sweep_delay > 0) {
-        plan.sweep_delay = result == StepResult::kHit ? 0 : plan.sweep_delay - visits;
-    } else if (sweep && result != StepResult::kFinished) {
-        SweepNameParts(books, cursor, visits);
-    }
+    if (sweep && result != StepResult::kFinished) SweepNameParts(books, cursor, visits);
     return result;
 }
 

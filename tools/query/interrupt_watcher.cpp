@@ -32,10 +32,7 @@ InterruptWatcher::InterruptWatcher(SearchEventQueue& queue) : queue_(queue) {
     sigemptyset(&interrupt);
     sigaddset(&interrupt, SIGINT);
     const timespec no_wait{};
-    if (sigtimedwait(&interrupt, nullptr, &no_wait) == SIGINT) {
-        interrupts_ = 1;
-        queue_.Post(SearchEventQueue::Event::kInterrupt);
-    }
+    if (sigtimedwait(&interrupt, nullptr, &no_wait) == SIGINT) Count();
     thread_ = std::thread([this] { Watch(); });
 }
 
@@ -49,14 +46,18 @@ void InterruptWatcher::Watch() {
     for (;;) {
         int signal = 0;
         if (sigwait(&set, &signal) != 0 || signal != SIGINT) return;
-        if (interrupts_.fetch_add(1) > 0) {
-            constexpr char kMessage[] = "\nvendarion-query: interrupted twice, quitting\n";
-            const ssize_t written = write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
-            static_cast<void>(written);
-            std::_Exit(130);
-        }
-        queue_.Post(SearchEventQueue::Event::kInterrupt);
+        Count();
     }
+}
+
+void InterruptWatcher::Count() {
+    if (interrupts_.fetch_add(1) > 0) {
+        constexpr char kMessage[] = "\nvendarion-query: interrupted twice, quitting\n";
+        const ssize_t written = write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+        static_cast<void>(written);
+        std::_Exit(130);
+    }
+    queue_.Post(SearchEventQueue::Event::kInterrupt);
 }
 
 }  // namespace vendarion::query_tool

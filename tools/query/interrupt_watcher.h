@@ -26,6 +26,8 @@ public:
 
 private:
     void Watch();
+    // One Ctrl+C: the interrupt event the first time, the end of the process the second.
+    void Count();
 
     SearchEventQueue& queue_;
     std::atomic<int> interrupts_{0};
