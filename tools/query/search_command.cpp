@@ -157,6 +157,9 @@ int Search(DataSet& data_set, const SearchOptions& options) {
     if (!control) return Failure("the search cannot open its own book list");
     if (!SetInputs(data_set, options, *control)) return 1;
     const StartOutcome start = control->StartSearch();
+    // A Ctrl+C taken before the start stops the search at once, not when the queue is
+    // next read: by then a short search may have listed all its rows.
+    if (watcher.Interrupted()) control->CancelSearch();
     const FinishOutcome finish = DriveSearches(*control, queue);
     if (start == StartOutcome::kWholeBook) {
         PrintRows(*control, control->PositionedRow(), options.limit);
